@@ -1,0 +1,52 @@
+// Every modal interaction with the user goes through this interface: the real
+// implementation shows Qt dialogs, tests inject a scripted one that answers in order and
+// records what was asked. Nothing behind it may block a headless test.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velk {
+
+enum class Reponse { Oui, Non, Annuler };
+
+struct ChoixFichierOuvrir {
+    QString chemin;            // empty when cancelled
+    bool lectureSeule = false; // the dialog's read-only box
+};
+
+class Dialogues {
+public:
+    virtual ~Dialogues() = default;
+
+    // Question box "Confirmation". With avecAnnuler false only "&Oui" and "&Non" are offered.
+    virtual Reponse Question(const QString& texte, bool avecAnnuler = true) = 0;
+    // Notice box "Information" with one OK button.
+    virtual void Information(const QString& texte) = 0;
+    // Warning box with one OK button (value dialog refusals, "Construction impossible").
+    virtual void Avertissement(const QString& texte) = 0;
+    // The application's general error box (conversion errors, failed writes).
+    virtual void Erreur(const QString& texte) = 0;
+
+    // The value dialog TFSaisie: label, mode (0 any value, 1 positive, 2 angle) and an
+    // optional first character already typed. Returns the accepted text unchanged, or
+    // nothing when abandoned with Escape.
+    virtual std::optional<QString> DemandeValeur(const QString& libelle, int mode,
+                                                 QChar premierCaractere = QChar()) = 0;
+    // The choice dialog TFChoix1: 0 cancelled, 1 "Rayon", 2 "Différence de rayon",
+    // 3 "Décalage X Y".
+    virtual int Choix1() = 0;
+
+    // File dialogs; an empty path means cancelled.
+    virtual ChoixFichierOuvrir FichierOuvrir(const QString& titre, const QString& dossier,
+                                             const QString& filtre) = 0;
+    virtual QString FichierEnregistrer(const QString& titre, const QString& dossier,
+                                       const QString& nomPropose, const QString& filtre,
+                                       const QString& extensionParDefaut) = 0;
+
+    virtual void Bip() = 0;
+};
+
+} // namespace velk
