@@ -1,0 +1,71 @@
+// Editeur, the program text of the "Texte" tab: a plain-text editor in a fixed-pitch
+// font, without word wrap, with an insert/replace mode toggled by the Insert key. It
+// tells the main window what its status panels and edit commands need through signals.
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace velk {
+
+class Editeur : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit Editeur(QWidget* parent = nullptr);
+
+    // Line (from 1) and column (from 1) of the start of the selection.
+    int LigneCurseur() const;
+    int ColonneCurseur() const;
+    // "Ligne : %3d   Colonne : %3d" for the current selection start.
+    QString TextePosition() const;
+    static QString TextePosition(int ligne, int colonne);
+
+    bool ModeRemplacement() const { return overwriteMode(); }
+    void SetModeRemplacement(bool remplacement);
+    // "Remplacement" or "Insertion".
+    static QString TexteRemplacement(bool remplacement);
+    // "Modifié" or nothing.
+    static QString TexteModifie(bool modifie);
+
+    bool SelectionPresente() const { return textCursor().hasSelection(); }
+    bool PeutDefaire() const;
+    bool PeutColler() const { return canPaste(); }
+
+    // The family actually used ("Courier New", or its metric twin when it is missing).
+    static QString FamillePolice();
+
+public slots:
+    void Defaire() { undo(); }
+    void Couper() { cut(); }
+    void Copier() { copy(); }
+    void Coller() { paste(); }
+    // Deletes the selection without touching the clipboard.
+    void Supprimer();
+    void ToutSelectionner() { selectAll(); }
+    // Puts the caret at the start of a line (from 0); past the end, on the last line.
+    void VaLigne(int ligne);
+    // Emits every signal once so the status bar and commands start in step.
+    void RafraichitIndicateurs();
+
+signals:
+    // Status panel 0 text on every selection change.
+    void PositionChangee(const QString& texte);
+    // Status panel 1: the modified flag changed.
+    void ModifieChange(bool modifie);
+    // Status panel 2: the Insert key toggled the mode.
+    void RemplacementChange(bool remplacement);
+    // Cut, copy and delete are available exactly when this is true.
+    void SelectionChangee(bool presente);
+    // "&Défaire" availability.
+    void DefaireDisponible(bool disponible);
+    // Paste availability, following the clipboard.
+    void CollerDisponible(bool disponible);
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    void MajPositionCurseur();
+    void PresseParpierChange();
+};
+
+} // namespace velk

@@ -1,0 +1,237 @@
+// A scripted stand-in for the modal dialogs. Tests queue the answers the user would
+// give, in order; every call is recorded (kind and text) so a test can check what was
+// asked. A question nobody scripted fails the running test and gets the safe answer
+// (cancel, no value, no file), so a missing answer never blocks or crashes a test.
+#pragma once
+
+#include "construction/dialogues.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace velk::test {
+
+enum class GenreDialogue {
+    Question,
+    Information,
+    Avertissement,
+    Erreur,
+    DemandeValeur,
+    Choix1,
+    FichierOuvrir,
+    FichierEnregistrer,
+    Bip
+};
+
+inline const char* NomGenre(GenreDialogue g)
+{
+    switch (g) {
+    case GenreDialogue::Question: return "Question";
+    case GenreDialogue::Information: return "Information";
+    case GenreDialogue::Avertissement: return "Avertissement";
+    case GenreDialogue::Erreur: return "Erreur";
+    case GenreDialogue::DemandeValeur: return "DemandeValeur";
+    case GenreDialogue::Choix1: return "Choix1";
+    case GenreDialogue::FichierOuvrir: return "FichierOuvrir";
+    case GenreDialogue::FichierEnregistrer: return "FichierEnregistrer";
+    case GenreDialogue::Bip: return "Bip";
+    }
+    return "?";
+}
+
+// One recorded call. `texte` is the question, message, value label or dialog title;
+// the other fields keep the arguments that matter for the call's kind.
+struct AppelDialogue {
+    GenreDialogue genre;
+    QString texte;
+    bool avecAnnuler = false; // Question
+    int mode = 0;             // DemandeValeur
+    QChar premierCaractere;   // DemandeValeur
+    QString dossier;          // file dialogs
+    QString filtre;           // file dialogs
+    QString nomPropose;       // FichierEnregistrer
+    QString extension;        // FichierEnregistrer
+};
+
+class DialoguesScriptes : public Dialogues {
+public:
+    // With verifieFin set, answers still queued when the double is destroyed fail the
+    // test: a command that stopped asking early is a fault worth seeing.
+    explicit DialoguesScriptes(bool verifieFin = true) : verifieFin_(verifieFin) {}
+    ~DialoguesScriptes() override
+    {
+        if (verifieFin_ && !reponses_.empty())
+            ADD_FAILURE() << reponses_.size() << " scripted answer(s) never asked for, first: "
+                          << NomGenre(reponses_.front().genre);
+    }
+
+    // Queue the next answers, in the order the program will ask.
+    DialoguesScriptes& RepondQuestion(Reponse r)
+    {
+        Entree e{GenreDialogue::Question};
+        e.reponse = r;
+        reponses_.push_back(e);
+        return *this;
+    }
+    DialoguesScriptes& RepondValeur(std::optional<QString> valeur)
+    {
+        Entree e{GenreDialogue::DemandeValeur};
+        e.valeur = std::move(valeur);
+        reponses_.push_back(e);
+        return *this;
+    }
+    DialoguesScriptes& RepondChoix1(int choix)
+    {
+        Entree e{GenreDialogue::Choix1};
+        e.choix = choix;
+        reponses_.push_back(e);
+        return *this;
+    }
+    DialoguesScriptes& RepondFichierOuvrir(const QString& chemin, bool lectureSeule = false)
+    {
+        Entree e{GenreDialogue::FichierOuvrir};
+        e.ouvrir.chemin = chemin;
+        e.ouvrir.lectureSeule = lectureSeule;
+        reponses_.push_back(e);
+        return *this;
+    }
+    DialoguesScriptes& RepondFichierEnregistrer(const QString& chemin)
+    {
+        Entree e{GenreDialogue::FichierEnregistrer};
+        e.chemin = chemin;
+        reponses_.push_back(e);
+        return *this;
+    }
+
+    // What was asked, in order.
+    const std::vector<AppelDialogue>& Appels() const { return appels_; }
+    std::vector<QString> Textes(GenreDialogue g) const
+    {
+        std::vector<QString> r;
+        for (const auto& a : appels_)
+            if (a.genre == g)
+                r.push_back(a.texte);
+        return r;
+    }
+    int Nombre(GenreDialogue g) const
+    {
+        int n = 0;
+        for (const auto& a : appels_)
+            n += a.genre == g ? 1 : 0;
+        return n;
+    }
+    int ReponsesRestantes() const { return static_cast<int>(reponses_.size()); }
+    void EffaceAppels() { appels_.clear(); }
+
+    // Dialogues
+    Reponse Question(const QString& texte, bool avecAnnuler = true) override
+    {
+        AppelDialogue a{GenreDialogue::Question, texte};
+        a.avecAnnuler = avecAnnuler;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::Question, texte, e))
+            return avecAnnuler ? Reponse::Annuler : Reponse::Non;
+        if (!avecAnnuler && e.reponse == Reponse::Annuler)
+            ADD_FAILURE() << "Cancel scripted for a question without a cancel button: "
+                          << texte.toStdString();
+        return e.reponse;
+    }
+    void Information(const QString& texte) override
+    {
+        appels_.push_back({GenreDialogue::Information, texte});
+    }
+    void Avertissement(const QString& texte) override
+    {
+        appels_.push_back({GenreDialogue::Avertissement, texte});
+    }
+    void Erreur(const QString& texte) override { appels_.push_back({GenreDialogue::Erreur, texte}); }
+    std::optional<QString> DemandeValeur(const QString& libelle, int mode,
+                                         QChar premierCaractere = QChar()) override
+    {
+        AppelDialogue a{GenreDialogue::DemandeValeur, libelle};
+        a.mode = mode;
+        a.premierCaractere = premierCaractere;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::DemandeValeur, libelle, e))
+            return std::nullopt;
+        return e.valeur;
+    }
+    int Choix1() override
+    {
+        appels_.push_back({GenreDialogue::Choix1, QString()});
+        Entree e;
+        if (!Prend(GenreDialogue::Choix1, QString(), e))
+            return 0;
+        return e.choix;
+    }
+    ChoixFichierOuvrir FichierOuvrir(const QString& titre, const QString& dossier,
+                                     const QString& filtre) override
+    {
+        AppelDialogue a{GenreDialogue::FichierOuvrir, titre};
+        a.dossier = dossier;
+        a.filtre = filtre;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::FichierOuvrir, titre, e))
+            return {};
+        return e.ouvrir;
+    }
+    QString FichierEnregistrer(const QString& titre, const QString& dossier,
+                               const QString& nomPropose, const QString& filtre,
+                               const QString& extensionParDefaut) override
+    {
+        AppelDialogue a{GenreDialogue::FichierEnregistrer, titre};
+        a.dossier = dossier;
+        a.filtre = filtre;
+        a.nomPropose = nomPropose;
+        a.extension = extensionParDefaut;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::FichierEnregistrer, titre, e))
+            return {};
+        return e.chemin;
+    }
+    void Bip() override { appels_.push_back({GenreDialogue::Bip, QString()}); }
+
+private:
+    struct Entree {
+        GenreDialogue genre = GenreDialogue::Question;
+        Reponse reponse = Reponse::Annuler;
+        std::optional<QString> valeur;
+        int choix = 0;
+        ChoixFichierOuvrir ouvrir;
+        QString chemin;
+    };
+
+    // Takes the next scripted answer when it is of the kind asked; otherwise fails the
+    // test and leaves the queue alone so later answers are not shifted.
+    bool Prend(GenreDialogue g, const QString& texte, Entree& e)
+    {
+        if (reponses_.empty()) {
+            ADD_FAILURE() << "Unscripted " << NomGenre(g) << ": " << texte.toStdString();
+            return false;
+        }
+        if (reponses_.front().genre != g) {
+            ADD_FAILURE() << "Asked " << NomGenre(g) << " (" << texte.toStdString()
+                          << ") but the next scripted answer is "
+                          << NomGenre(reponses_.front().genre);
+            return false;
+        }
+        e = reponses_.front();
+        reponses_.pop_front();
+        return true;
+    }
+
+    bool verifieFin_;
+    std::deque<Entree> reponses_;
+    std::vector<AppelDialogue> appels_;
+};
+
+} // namespace velk::test
