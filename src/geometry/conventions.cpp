@@ -70,21 +70,31 @@ bool InterDeuxLignes(const TRecLigne& L1, const TRecLigne& L2, TRecPoint& I) {
 
 TRecPoint ChoixIntersection(char lettre, const TRecPoint& S1, const TRecPoint& S2) {
     switch (lettre) {
-    case 'H': return S2.Y > S1.Y ? S2 : S1;
-    case 'B': return S2.Y > S1.Y ? S1 : S2;
-    case 'D': return S2.X > S1.X ? S2 : S1;
-    case 'G': return S2.X > S1.X ? S1 : S2;
-    default: return S1;
+    case 'H':
+        return S2.Y > S1.Y ? S2 : S1;
+    case 'B':
+        return S2.Y > S1.Y ? S1 : S2;
+    case 'D':
+        return S2.X > S1.X ? S2 : S1;
+    case 'G':
+        return S2.X > S1.X ? S1 : S2;
+    default:
+        return S1;
     }
 }
 
 TRecPoint ChoixDecalage(char lettre, const TRecPoint& S1, const TRecPoint& S2) {
     switch (lettre) {
-    case 'H': return S2.Y >= S1.Y ? S2 : S1;
-    case 'B': return S2.Y >= S1.Y ? S1 : S2;
-    case 'D': return S2.X >= S1.X ? S2 : S1;
-    case 'G': return S2.X >= S1.X ? S1 : S2;
-    default: return S1;
+    case 'H':
+        return S2.Y >= S1.Y ? S2 : S1;
+    case 'B':
+        return S2.Y >= S1.Y ? S1 : S2;
+    case 'D':
+        return S2.X >= S1.X ? S2 : S1;
+    case 'G':
+        return S2.X >= S1.X ? S1 : S2;
+    default:
+        return S1;
     }
 }
 
@@ -92,21 +102,25 @@ namespace {
 
 // Finite in extended precision and still finite once narrowed to double (a value beyond
 // about 1.8E308 would be stored as infinity).
-bool finite_both(Reel v) { return std::isfinite(v) && std::isfinite(static_cast<double>(v)); }
+bool finite_both(Reel v) {
+    return std::isfinite(v) && std::isfinite(static_cast<double>(v));
+}
 
 } // namespace
 
-bool EstFini(const TRecPoint& P) { return finite_both(P.X) && finite_both(P.Y); }
+bool EstFini(const TRecPoint& P) {
+    return finite_both(P.X) && finite_both(P.Y);
+}
 
 bool EstFini(const TRecLigne& L) {
-    return finite_both(L.Xpd) && finite_both(L.Ypd) && finite_both(L.Aod) &&
-           finite_both(L.Xdd) && finite_both(L.Ydd) && finite_both(L.Xfd) && finite_both(L.Yfd);
+    return finite_both(L.Xpd) && finite_both(L.Ypd) && finite_both(L.Aod) && finite_both(L.Xdd) &&
+           finite_both(L.Ydd) && finite_both(L.Xfd) && finite_both(L.Yfd);
 }
 
 bool EstFini(const TRecCercle& C) {
     return finite_both(C.Xc) && finite_both(C.Yc) && finite_both(C.Rc) && finite_both(C.Xdc) &&
-           finite_both(C.Ydc) && finite_both(C.Adc) && finite_both(C.Xfc) &&
-           finite_both(C.Yfc) && finite_both(C.Afc);
+           finite_both(C.Ydc) && finite_both(C.Adc) && finite_both(C.Xfc) && finite_both(C.Yfc) &&
+           finite_both(C.Afc);
 }
 
 namespace detail {
@@ -120,7 +134,8 @@ bool DemiAtteintEn18Chiffres(Reel a, Reel k) {
     const Reel g = 0.5L - (a - k); // exact: both terms are multiples of a's last bit
     if (g <= 0) return true;
     int p = 18;
-    for (int64_t n = static_cast<int64_t>(k); n > 0; n /= 10) --p;
+    for (int64_t n = static_cast<int64_t>(k); n > 0; n /= 10)
+        --p;
     int e = 0;
     const Reel mant = std::frexp(g, &e); // g = mant·2^e, mant in [0.5, 1)
     const auto m = static_cast<unsigned __int128>(std::ldexp(mant, 64));
@@ -129,7 +144,8 @@ bool DemiAtteintEn18Chiffres(Reel a, Reel k) {
     if (shift < 0) return false;
     if (shift >= 127) return true;
     unsigned __int128 lhs = m;
-    for (int i = 0; i < p; ++i) lhs *= 5; // m < 2^64 and 5^18 < 2^42: no overflow
+    for (int i = 0; i < p; ++i)
+        lhs *= 5; // m < 2^64 and 5^18 < 2^42: no overflow
     return lhs <= (static_cast<unsigned __int128>(1) << shift);
 }
 

@@ -20,7 +20,9 @@ constexpr Reel DeuxPi = Pi * 2;
 constexpr Reel DegreEnRadian = 0.01745329251994329577L;
 
 // An angle written in degrees by the user, in radians.
-inline Reel DegresEnRadians(Reel degres) { return degres * DegreEnRadian; }
+inline Reel DegresEnRadians(Reel degres) {
+    return degres * DegreEnRadian;
+}
 
 // Brings an angle once into [0, 2π): one step up or one step down, never more.
 Reel NormeAngle(Reel a);
@@ -77,7 +79,7 @@ inline int32_t ArrondiEntier(Reel x) {
     const bool negatif = x < 0;
     const Reel a = negatif ? -x : x;
     const Reel k = static_cast<Reel>(static_cast<int64_t>(a)); // exact: a < 2^30
-    const Reel frac = a - k;                                  // exact
+    const Reel frac = a - k;                                   // exact
     int64_t n = static_cast<int64_t>(k);
     if (frac >= 0.5L) {
         ++n;

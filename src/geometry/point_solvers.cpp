@@ -1,48 +1,41 @@
 // Point constructions: direct formulas, rotation, symmetries and the intersections of
 // lines and circles (the latter also serve the tangent-circle constructions).
 #include "geometry/conventions.h"
+#include "geometry/solver_support.h"
 #include "geometry/solvers.h"
 
 #include <cmath>
 
 namespace velk {
 
-namespace {
-
-TRecPoint point(Reel x, Reel y) {
-    TRecPoint p;
-    p.X = x;
-    p.Y = y;
-    return p;
-}
-
-} // namespace
+using detail::point;
+using detail::resultat;
 
 TRecPoint PointCoordonnees(Reel N1, Reel N2, bool& SansSolution) {
     SansSolution = false;
-    return point(N1, N2);
+    return resultat(point(N1, N2), SansSolution);
 }
 
 TRecPoint PointPolaire(Reel N1, Reel N2, bool& SansSolution) {
     SansSolution = false;
     const Reel a = DegresEnRadians(N2);
-    return point(N1 * std::cos(a), N1 * std::sin(a));
+    return resultat(point(N1 * std::cos(a), N1 * std::sin(a)), SansSolution);
 }
 
 TRecPoint PointDecale(const TRecPoint& P, Reel N1, Reel N2, bool& SansSolution) {
     SansSolution = false;
-    return point(P.X + N1, P.Y + N2);
+    return resultat(point(P.X + N1, P.Y + N2), SansSolution);
 }
 
 TRecPoint PointPolaireRelatif(const TRecPoint& P, Reel N1, Reel N2, bool& SansSolution) {
     SansSolution = false;
     const Reel a = DegresEnRadians(N2);
-    return point(P.X + N1 * std::cos(a), P.Y + N1 * std::sin(a));
+    return resultat(point(P.X + N1 * std::cos(a), P.Y + N1 * std::sin(a)), SansSolution);
 }
 
 TRecPoint PointCentre(const TRecCercle& C, bool& SansSolution) {
     SansSolution = false;
-    return point(C.Xc, C.Yc);
+    return resultat(point(C.Xc, C.Yc), SansSolution);
 }
 
 TRecPoint PointRotation(const TRecPoint& P1, const TRecPoint& P2, Reel N1, bool& SansSolution) {
@@ -51,12 +44,12 @@ TRecPoint PointRotation(const TRecPoint& P1, const TRecPoint& P2, Reel N1, bool&
     // 1. Same abscissa (also when the points coincide): turn the vertical offset.
     if (P1.X == P2.X) {
         const Reel d = P1.Y - P2.Y;
-        return point(P2.X - d * std::sin(a), P2.Y + d * std::cos(a));
+        return resultat(point(P2.X - d * std::sin(a), P2.Y + d * std::cos(a)), SansSolution);
     }
     // 2. Same ordinate: turn the horizontal offset.
     if (P1.Y == P2.Y) {
         const Reel d = P1.X - P2.X;
-        return point(P2.X + d * std::cos(a), P2.Y + d * std::sin(a));
+        return resultat(point(P2.X + d * std::cos(a), P2.Y + d * std::sin(a)), SansSolution);
     }
     // 3. General case: polar form of P1 about P2.
     const Reel r = Distance(P1, P2);
@@ -64,25 +57,25 @@ TRecPoint PointRotation(const TRecPoint& P1, const TRecPoint& P2, Reel N1, bool&
     const Reel dy = P1.Y - P2.Y;
     Reel b = std::acos(dx / r);
     if (dy < 0) b = DeuxPi - b;
-    return point(P2.X + r * std::cos(a + b), P2.Y + r * std::sin(a + b));
+    return resultat(point(P2.X + r * std::cos(a + b), P2.Y + r * std::sin(a + b)), SansSolution);
 }
 
 TRecPoint PointSymetriquePoint(const TRecPoint& P1, const TRecPoint& P2, bool& SansSolution) {
     SansSolution = false;
-    return point(2 * P2.X - P1.X, 2 * P2.Y - P1.Y);
+    return resultat(point(2 * P2.X - P1.X, 2 * P2.Y - P1.Y), SansSolution);
 }
 
 TRecPoint PointSymetriqueLigne(const TRecPoint& P, const TRecLigne& L, bool& SansSolution) {
     SansSolution = false;
     const TRecPoint H = Projection(P, L);
-    return point(2 * H.X - P.X, 2 * H.Y - P.Y);
+    return resultat(point(2 * H.X - P.X, 2 * H.Y - P.Y), SansSolution);
 }
 
 TRecPoint PointInterLignes(const TRecLigne& L1, const TRecLigne& L2, bool& SansSolution) {
     SansSolution = false;
     TRecPoint I;
     if (!InterDeuxLignes(L1, L2, I)) SansSolution = true;
-    return I;
+    return resultat(I, SansSolution);
 }
 
 TRecPoint PointInterLigneCercle(const TRecLigne& L, const TRecCercle& C, char Lettre,
@@ -124,7 +117,7 @@ TRecPoint PointInterLigneCercle(const TRecLigne& L, const TRecCercle& C, char Le
         S1 = point(O.X + R * std::cos(phi - e), O.Y + R * std::sin(phi - e));
         S2 = point(O.X + R * std::cos(phi + e), O.Y + R * std::sin(phi + e));
     }
-    return ChoixIntersection(Lettre, S1, S2);
+    return resultat(ChoixIntersection(Lettre, S1, S2), SansSolution);
 }
 
 TRecPoint PointInterCercles(const TRecCercle& C1, const TRecCercle& C2, char Lettre,
@@ -150,12 +143,12 @@ TRecPoint PointInterCercles(const TRecCercle& C1, const TRecCercle& C2, char Let
     const Reel e = std::acos((d * d + R1 * R1 - R2 * R2) / (2 * d * R1));
     const TRecPoint S1 = point(O1.X + R1 * std::cos(b + e), O1.Y + R1 * std::sin(b + e));
     const TRecPoint S2 = point(O1.X + R1 * std::cos(b - e), O1.Y + R1 * std::sin(b - e));
-    return ChoixIntersection(Lettre, S1, S2);
+    return resultat(ChoixIntersection(Lettre, S1, S2), SansSolution);
 }
 
 TRecPoint PointMilieu(const TRecPoint& P1, const TRecPoint& P2, bool& SansSolution) {
     SansSolution = false;
-    return point((P1.X + P2.X) / 2, (P1.Y + P2.Y) / 2);
+    return resultat(point((P1.X + P2.X) / 2, (P1.Y + P2.Y) / 2), SansSolution);
 }
 
 } // namespace velk

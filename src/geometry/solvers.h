@@ -57,8 +57,7 @@ TRecLigne LigneDeuxPoints(const TRecPoint& P1, const TRecPoint& P2, bool& SansSo
 // Parallel to L through P.
 TRecLigne LigneParallelePoint(const TRecPoint& P, const TRecLigne& L, bool& SansSolution);
 // Perpendicular to L through P (statement letter O).
-TRecLigne LignePerpendiculairePoint(const TRecPoint& P, const TRecLigne& L,
-                                    bool& SansSolution);
+TRecLigne LignePerpendiculairePoint(const TRecPoint& P, const TRecLigne& L, bool& SansSolution);
 // Tangent from P to C chosen by H, B, D or G; none when P is inside C.
 TRecLigne LigneTangentePoint(const TRecPoint& P, const TRecCercle& C, char Lettre,
                              bool& SansSolution);
@@ -108,8 +107,7 @@ TRecCercle CerclePolaire(const TRecCercle& C, Reel N1, Reel N2, bool& SansSoluti
 // Centre of C, radius N1.
 TRecCercle CercleConcentrique(const TRecCercle& C, Reel N1, bool& SansSolution);
 // Centre of C, radius Rc + N1 (G) or Rc - N1 (I).
-TRecCercle CercleConcentriqueDecale(const TRecCercle& C, Reel N1, char Lettre,
-                                    bool& SansSolution);
+TRecCercle CercleConcentriqueDecale(const TRecCercle& C, Reel N1, char Lettre, bool& SansSolution);
 // Through three points.
 TRecCercle CercleTroisPoints(const TRecPoint& P1, const TRecPoint& P2, const TRecPoint& P3,
                              bool& SansSolution);
@@ -129,8 +127,8 @@ TRecCercle CercleDeuxPointsRayon(const TRecPoint& P1, const TRecPoint& P2, Reel 
 TRecCercle CerclePointLigneRayon(const TRecPoint& P, const TRecLigne& L, Reel N1, char Lettre,
                                  bool& SansSolution);
 // Through P, tangent to C outside (E) or inside (I), centre chosen by H, B, D or G.
-TRecCercle CerclePointCercleRayon(const TRecPoint& P, const TRecCercle& C, Reel N1,
-                                  char Tangence, char Position, bool& SansSolution);
+TRecCercle CerclePointCercleRayon(const TRecPoint& P, const TRecCercle& C, Reel N1, char Tangence,
+                                  char Position, bool& SansSolution);
 // Tangent to L1 on side Lettre1 and to L2 on side Lettre2.
 TRecCercle CercleDeuxLignesRayon(const TRecLigne& L1, const TRecLigne& L2, Reel N1, char Lettre1,
                                  char Lettre2, bool& SansSolution);
