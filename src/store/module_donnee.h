@@ -32,12 +32,17 @@ public:
 
     const std::string& Dossier() const;
 
+    // How long an operation on the files waits for another program's lock before it
+    // fails with ErreurStockage (2 s unless changed).
+    void SetDelaiVerrou(int millisecondes);
+
     // Creates the five files (or empties existing ones), opens them, sets TablesPretes.
     // Throws ErreurStockage.
     void CreeTables();
     void VideTables();
     // Switching to read-only writes the changed tables to their files in one transaction.
-    // Throws ErreurStockage.
+    // Throws ErreurStockage; the tables are read-only even then, and a table that could
+    // not be written is written again at the next switch.
     void TablesLectureSeule(bool lectureSeule);
     bool LectureSeule() const;
 
@@ -56,6 +61,11 @@ public:
     void EcritLigne(uint16_t n, const TRecLigne& l);
     void EcritCercle(uint16_t n, const TRecCercle& c);
     void EcritVariable(uint16_t n, Reel valeur);
+    void EcritForme(uint16_t n);
+
+    // Writes refused since construction: while read-only, or with a field that is not a
+    // finite 64-bit real once converted. Such a write changes nothing.
+    uint64_t EcritRefuses() const;
 
     // Fills the record when row n exists, otherwise leaves it unchanged.
     void LitPoint(uint16_t n, TRecPoint& p) const;

@@ -1,0 +1,379 @@
+// The data module: the five element tables in memory, the conversions between records
+// and table rows, and the mirroring of changed tables to their files.
+#include "store/module_donnee.h"
+
+#include "store/fichier_table.h"
+#include "store/table_memoire.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <sys/stat.h>
+
+namespace velk {
+
+namespace {
+
+enum Table { TPoint, TLigne, TCercle, TVariable, TForme, NombreTables };
+
+const DescriptionTable Descriptions[NombreTables] = {
+    {"Point", "Points.DB",
+     {{"X", true, true}, {"Y", true, true}, {"Couleur", false, true}, {"Couche", false, true}}},
+    {"Ligne", "Lignes.DB",
+     {{"Xpd", true, true}, {"Ypd", true, true}, {"Aod", true, true}, {"Xdd", true, false},
+      {"Ydd", true, false}, {"Xfd", true, false}, {"Yfd", true, false},
+      {"Couleur", false, true}, {"Couche", false, true}}},
+    {"Cercle", "Cercles.DB",
+     {{"Xc", true, true}, {"Yc", true, true}, {"Rc", true, true}, {"Xdc", true, false},
+      {"Ydc", true, false}, {"Adc", true, false}, {"Xfc", true, false}, {"Yfc", true, false},
+      {"Afc", true, false}, {"Couleur", false, true}, {"Couche", false, true}}},
+    {"Variable", "Variables.DB", {{"Valeur", true, true}}},
+    {"Forme", "Formes.DB", {}},
+};
+
+using TablePoints = TableMemoire<2, 2>;
+using TableLignes = TableMemoire<7, 2>;
+using TableCercles = TableMemoire<9, 2>;
+using TableVariables = TableMemoire<1, 0>;
+using TableFormes = TableMemoire<0, 0>;
+
+// Coordinates within 1E-14 of zero are noise of the computation: they are stored as an
+// exact 0 so that later exact comparisons (parallel, vertical, on the axis) hold.
+double Coordonnee(Reel v) { return (v > -1E-14L && v < 1E-14L) ? 0.0 : static_cast<double>(v); }
+double Tel(Reel v) { return static_cast<double>(v); }
+
+template <int R, int E>
+bool Finie(const Rangee<R, E>& r) {
+    for (double v : r.reels)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+TablePoints::Ligne VersRangee(const TRecPoint& p) {
+    return {{Coordonnee(p.X), Coordonnee(p.Y)}, {p.Couleur, p.Couche}};
+}
+
+TableLignes::Ligne VersRangee(const TRecLigne& l) {
+    return {{Coordonnee(l.Xpd), Coordonnee(l.Ypd), Tel(l.Aod), Coordonnee(l.Xdd),
+             Coordonnee(l.Ydd), Coordonnee(l.Xfd), Coordonnee(l.Yfd)},
+            {l.Couleur, l.Couche}};
+}
+
+TableCercles::Ligne VersRangee(const TRecCercle& c) {
+    return {{Coordonnee(c.Xc), Coordonnee(c.Yc), Tel(c.Rc), Coordonnee(c.Xdc), Coordonnee(c.Ydc),
+             Tel(c.Adc), Coordonnee(c.Xfc), Coordonnee(c.Yfc), Tel(c.Afc)},
+            {c.Couleur, c.Couche}};
+}
+
+void VersRecord(int n, const TablePoints::Ligne& r, TRecPoint& p) {
+    p.Numero = n;
+    p.X = r.reels[0];
+    p.Y = r.reels[1];
+    p.Couleur = r.entiers[0];
+    p.Couche = r.entiers[1];
+}
+
+void VersRecord(int n, const TableLignes::Ligne& r, TRecLigne& l) {
+    l.Numero = n;
+    Reel* champs[] = {&l.Xpd, &l.Ypd, &l.Aod, &l.Xdd, &l.Ydd, &l.Xfd, &l.Yfd};
+    for (int i = 0; i < 7; ++i)
+        *champs[i] = r.reels[static_cast<size_t>(i)];
+    l.Couleur = r.entiers[0];
+    l.Couche = r.entiers[1];
+}
+
+void VersRecord(int n, const TableCercles::Ligne& r, TRecCercle& c) {
+    c.Numero = n;
+    Reel* champs[] = {&c.Xc, &c.Yc, &c.Rc, &c.Xdc, &c.Ydc, &c.Adc, &c.Xfc, &c.Yfc, &c.Afc};
+    for (int i = 0; i < 9; ++i)
+        *champs[i] = r.reels[static_cast<size_t>(i)];
+    c.Couleur = r.entiers[0];
+    c.Couche = r.entiers[1];
+}
+
+// Reads the row of rank or cursor n of table t into rec; false when n is -1.
+template <class T, class Rec>
+bool Copie(const T& t, int n, Rec& rec) {
+    if (n < 0)
+        return false;
+    VersRecord(n, t.Lit(static_cast<uint16_t>(n)), rec);
+    return true;
+}
+
+template <class T>
+void Persiste(FichierTable& f, const T& t) {
+    int n = -1;
+    f.Reecrit([&](RangeeBrute& r) {
+        n = t.Suivant(n + 1);
+        if (n < 0)
+            return false;
+        const auto& rangee = t.Lit(static_cast<uint16_t>(n));
+        r.numero = n;
+        r.reels = rangee.reels.data();
+        r.entiers = rangee.entiers.data();
+        return true;
+    });
+}
+
+bool DossierExiste(const std::string& chemin) {
+    struct stat s {};
+    return ::stat(chemin.c_str(), &s) == 0 && S_ISDIR(s.st_mode);
+}
+
+} // namespace
+
+struct TModuleDonnee::Impl {
+    std::string dossier;
+    TablePoints points;
+    TableLignes lignes;
+    TableCercles cercles;
+    TableVariables variables;
+    TableFormes formes;
+
+    std::array<std::unique_ptr<FichierTable>, NombreTables> fichiers;
+    // Tables whose file no longer matches memory.
+    std::array<bool, NombreTables> modifie{};
+    bool lectureSeule = false;
+    bool pretes = false;
+    int delaiVerrou = 2000;
+    uint64_t version = 0;
+    uint64_t refus = 0;
+    std::function<void()> observateur;
+    int curseurPoint = -1, curseurLigne = -1, curseurCercle = -1, curseurVariable = -1;
+
+    void Change(Table t) {
+        modifie[t] = true;
+        ++version;
+        if (observateur)
+            observateur();
+    }
+
+    // Writing while read-only is a fault of the caller: loud in debug builds, and
+    // without effect (but counted) otherwise.
+    bool Accepte() {
+        if (!lectureSeule)
+            return true;
+        ++refus;
+        assert(!"write to a read-only element table");
+        return false;
+    }
+
+    template <class T, class Rangee>
+    void Ecrit(T& table, Table t, uint16_t n, const Rangee& r) {
+        if (!Accepte())
+            return;
+        if (!Finie(r)) {
+            ++refus;
+            assert(!"non-finite value written to an element table");
+            return;
+        }
+        table.Ecrit(n, r);
+        Change(t);
+    }
+
+    std::string Chemin(Table t) const {
+        std::string chemin = dossier;
+        if (chemin.back() != '/')
+            chemin += '/';
+        return chemin + Descriptions[t].fichier;
+    }
+
+    void Persiste(Table t) {
+        FichierTable& f = *fichiers[t];
+        switch (t) {
+        case TPoint: velk::Persiste(f, points); break;
+        case TLigne: velk::Persiste(f, lignes); break;
+        case TCercle: velk::Persiste(f, cercles); break;
+        case TVariable: velk::Persiste(f, variables); break;
+        case TForme: velk::Persiste(f, formes); break;
+        case NombreTables: break;
+        }
+        modifie[t] = false;
+    }
+
+    void PersisteModifiees() {
+        for (int i = 0; i < NombreTables; ++i)
+            if (modifie[i] && fichiers[i])
+                Persiste(static_cast<Table>(i));
+    }
+};
+
+TModuleDonnee::TModuleDonnee(std::string dossier) : d(std::make_unique<Impl>()) {
+    d->dossier = std::move(dossier);
+}
+
+TModuleDonnee::~TModuleDonnee() {
+    // Leave the files matching the tables if the last writes were never followed by a
+    // switch to read-only; a failure here can no longer be reported to anyone.
+    try {
+        d->PersisteModifiees();
+    } catch (const ErreurStockage&) {
+    }
+}
+
+const std::string& TModuleDonnee::Dossier() const { return d->dossier; }
+void TModuleDonnee::SetDelaiVerrou(int millisecondes) { d->delaiVerrou = millisecondes; }
+
+void TModuleDonnee::CreeTables() {
+    d->pretes = false;
+    VideTables();
+    if (d->dossier.empty()) {
+        d->modifie.fill(false);
+        d->pretes = true;
+        return;
+    }
+    // Until every file is emptied, a later switch must rewrite them all.
+    d->modifie.fill(true);
+    if (!DossierExiste(d->dossier))
+        throw ErreurStockage("Le dossier « " + d->dossier +
+                             " » n'existe pas : impossible de créer le fichier de table « " +
+                             d->Chemin(TPoint) + " ».");
+    for (int i = 0; i < NombreTables; ++i) {
+        const Table t = static_cast<Table>(i);
+        d->fichiers[t].reset();
+        auto fichier = std::make_unique<FichierTable>(d->Chemin(t), Descriptions[t]);
+        fichier->Ouvre(d->delaiVerrou);
+        fichier->Vide();
+        d->fichiers[t] = std::move(fichier);
+        d->modifie[t] = false;
+    }
+    d->pretes = true;
+}
+
+void TModuleDonnee::VideTables() {
+    auto vide = [this](auto& table, Table t) {
+        if (table.Nombre() == 0)
+            return;
+        table.Vide();
+        d->Change(t);
+    };
+    vide(d->points, TPoint);
+    vide(d->lignes, TLigne);
+    vide(d->cercles, TCercle);
+    vide(d->variables, TVariable);
+    vide(d->formes, TForme);
+    d->curseurPoint = d->curseurLigne = d->curseurCercle = d->curseurVariable = -1;
+}
+
+void TModuleDonnee::TablesLectureSeule(bool lectureSeule) {
+    d->lectureSeule = lectureSeule;
+    if (lectureSeule)
+        d->PersisteModifiees();
+}
+
+bool TModuleDonnee::LectureSeule() const { return d->lectureSeule; }
+bool TModuleDonnee::TablesPretes() const { return d->pretes; }
+void TModuleDonnee::SetTablesPretes(bool pretes) { d->pretes = pretes; }
+
+bool TModuleDonnee::PointExiste(uint16_t n) const { return d->points.Existe(n); }
+bool TModuleDonnee::LigneExiste(uint16_t n) const { return d->lignes.Existe(n); }
+bool TModuleDonnee::CercleExiste(uint16_t n) const { return d->cercles.Existe(n); }
+bool TModuleDonnee::VariableExiste(uint16_t n) const { return d->variables.Existe(n); }
+bool TModuleDonnee::FormeExiste(uint16_t n) const { return d->formes.Existe(n); }
+
+void TModuleDonnee::EcritPoint(uint16_t n, const TRecPoint& p) {
+    d->Ecrit(d->points, TPoint, n, VersRangee(p));
+}
+void TModuleDonnee::EcritLigne(uint16_t n, const TRecLigne& l) {
+    d->Ecrit(d->lignes, TLigne, n, VersRangee(l));
+}
+void TModuleDonnee::EcritCercle(uint16_t n, const TRecCercle& c) {
+    d->Ecrit(d->cercles, TCercle, n, VersRangee(c));
+}
+void TModuleDonnee::EcritVariable(uint16_t n, Reel valeur) {
+    d->Ecrit(d->variables, TVariable, n, TableVariables::Ligne{{Tel(valeur)}, {}});
+}
+void TModuleDonnee::EcritForme(uint16_t n) { d->Ecrit(d->formes, TForme, n, TableFormes::Ligne{}); }
+
+uint64_t TModuleDonnee::EcritRefuses() const { return d->refus; }
+
+void TModuleDonnee::LitPoint(uint16_t n, TRecPoint& p) const {
+    if (d->points.Existe(n))
+        VersRecord(n, d->points.Lit(n), p);
+}
+void TModuleDonnee::LitLigne(uint16_t n, TRecLigne& l) const {
+    if (d->lignes.Existe(n))
+        VersRecord(n, d->lignes.Lit(n), l);
+}
+void TModuleDonnee::LitCercle(uint16_t n, TRecCercle& c) const {
+    if (d->cercles.Existe(n))
+        VersRecord(n, d->cercles.Lit(n), c);
+}
+Reel TModuleDonnee::ValeurVariable(uint16_t n) const {
+    return d->variables.Existe(n) ? d->variables.Lit(n).reels[0] : 0;
+}
+
+bool TModuleDonnee::PremierPoint(TRecPoint& p) {
+    return Copie(d->points, d->curseurPoint = d->points.Suivant(0), p);
+}
+bool TModuleDonnee::PointSuivant(TRecPoint& p) {
+    if (d->curseurPoint < 0)
+        return false;
+    return Copie(d->points, d->curseurPoint = d->points.Suivant(d->curseurPoint + 1), p);
+}
+bool TModuleDonnee::PremiereLigne(TRecLigne& l) {
+    return Copie(d->lignes, d->curseurLigne = d->lignes.Suivant(0), l);
+}
+bool TModuleDonnee::LigneSuivante(TRecLigne& l) {
+    if (d->curseurLigne < 0)
+        return false;
+    return Copie(d->lignes, d->curseurLigne = d->lignes.Suivant(d->curseurLigne + 1), l);
+}
+bool TModuleDonnee::PremierCercle(TRecCercle& c) {
+    return Copie(d->cercles, d->curseurCercle = d->cercles.Suivant(0), c);
+}
+bool TModuleDonnee::CercleSuivant(TRecCercle& c) {
+    if (d->curseurCercle < 0)
+        return false;
+    return Copie(d->cercles, d->curseurCercle = d->cercles.Suivant(d->curseurCercle + 1), c);
+}
+
+namespace {
+bool CopieVariable(const TableVariables& t, int n, uint16_t& numero, Reel& valeur) {
+    if (n < 0)
+        return false;
+    numero = static_cast<uint16_t>(n);
+    valeur = t.Lit(numero).reels[0];
+    return true;
+}
+} // namespace
+
+bool TModuleDonnee::PremiereVariable(uint16_t& n, Reel& valeur) {
+    return CopieVariable(d->variables, d->curseurVariable = d->variables.Suivant(0), n, valeur);
+}
+bool TModuleDonnee::VariableSuivante(uint16_t& n, Reel& valeur) {
+    if (d->curseurVariable < 0)
+        return false;
+    d->curseurVariable = d->variables.Suivant(d->curseurVariable + 1);
+    return CopieVariable(d->variables, d->curseurVariable, n, valeur);
+}
+
+std::optional<uint16_t> TModuleDonnee::NumeroLibrePoint() const { return d->points.Libre(); }
+std::optional<uint16_t> TModuleDonnee::NumeroLibreLigne() const { return d->lignes.Libre(); }
+std::optional<uint16_t> TModuleDonnee::NumeroLibreCercle() const { return d->cercles.Libre(); }
+
+int TModuleDonnee::NombrePoints() const { return d->points.Nombre(); }
+int TModuleDonnee::NombreLignes() const { return d->lignes.Nombre(); }
+int TModuleDonnee::NombreCercles() const { return d->cercles.Nombre(); }
+int TModuleDonnee::NombreVariables() const { return d->variables.Nombre(); }
+
+bool TModuleDonnee::PointAuRang(int rang, TRecPoint& p) const {
+    return Copie(d->points, d->points.AuRang(rang), p);
+}
+bool TModuleDonnee::LigneAuRang(int rang, TRecLigne& l) const {
+    return Copie(d->lignes, d->lignes.AuRang(rang), l);
+}
+bool TModuleDonnee::CercleAuRang(int rang, TRecCercle& c) const {
+    return Copie(d->cercles, d->cercles.AuRang(rang), c);
+}
+bool TModuleDonnee::VariableAuRang(int rang, uint16_t& n, Reel& valeur) const {
+    return CopieVariable(d->variables, d->variables.AuRang(rang), n, valeur);
+}
+
+uint64_t TModuleDonnee::Version() const { return d->version; }
+void TModuleDonnee::SetObservateur(std::function<void()> observateur) {
+    d->observateur = std::move(observateur);
+}
+
+} // namespace velk

@@ -1,0 +1,301 @@
+// The table files: creation and emptying, the rows they hold after a switch to read-only,
+// and the failures of the disk or of foreign files.
+#include "store/module_donnee.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace velk {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const Fichiers[] = {"Points.DB", "Lignes.DB", "Cercles.DB", "Variables.DB",
+                                "Formes.DB"};
+
+class DossierTemporaire {
+public:
+    DossierTemporaire() {
+        std::string modele = (fs::temp_directory_path() / "velk-store-XXXXXX").string();
+        chemin_ = ::mkdtemp(modele.data());
+    }
+    ~DossierTemporaire() {
+        std::error_code ignore;
+        fs::remove_all(chemin_, ignore);
+    }
+    const std::string& Chemin() const { return chemin_; }
+    std::string Fichier(const char* nom) const { return chemin_ + "/" + nom; }
+
+private:
+    std::string chemin_;
+};
+
+using Lignes = std::vector<std::vector<double>>;
+
+// Runs a query on a file with a connection of its own; NULL reads as NaN.
+Lignes Requete(const std::string& fichier, const std::string& sql) {
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open_v2(fichier.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    Lignes lignes;
+    while (st && sqlite3_step(st) == SQLITE_ROW) {
+        std::vector<double> ligne;
+        for (int i = 0; i < sqlite3_column_count(st); ++i)
+            ligne.push_back(sqlite3_column_type(st, i) == SQLITE_NULL
+                                ? std::nan("")
+                                : sqlite3_column_double(st, i));
+        lignes.push_back(ligne);
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return lignes;
+}
+
+void Execute(const std::string& fichier, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(fichier.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+std::string Colonnes(const std::string& fichier, const std::string& table) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(fichier.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, ("PRAGMA table_info(" + table + ")").c_str(), -1, &st, nullptr);
+    std::string texte;
+    while (st && sqlite3_step(st) == SQLITE_ROW)
+        texte += std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))) + " " +
+                 reinterpret_cast<const char*>(sqlite3_column_text(st, 2)) +
+                 (sqlite3_column_int(st, 3) ? " NN" : "") +
+                 (sqlite3_column_int(st, 5) ? " PK" : "") + ";";
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return texte;
+}
+
+void EcritFichier(const std::string& chemin, const std::string& contenu) {
+    std::ofstream(chemin, std::ios::binary) << contenu;
+}
+
+std::string LitFichier(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+TEST(Fichiers, CreationMakesFiveTablesWithTheirColumns) {
+    DossierTemporaire dossier;
+    TModuleDonnee store(dossier.Chemin() + "/");
+    store.CreeTables();
+    EXPECT_TRUE(store.TablesPretes());
+    for (const char* nom : Fichiers)
+        EXPECT_TRUE(fs::exists(dossier.Fichier(nom))) << nom;
+    EXPECT_EQ(Colonnes(dossier.Fichier("Points.DB"), "Point"),
+              "Numero INTEGER NN PK;X REAL NN;Y REAL NN;Couleur INTEGER NN;Couche INTEGER NN;");
+    EXPECT_EQ(Colonnes(dossier.Fichier("Lignes.DB"), "Ligne"),
+              "Numero INTEGER NN PK;Xpd REAL NN;Ypd REAL NN;Aod REAL NN;Xdd REAL;Ydd REAL;"
+              "Xfd REAL;Yfd REAL;Couleur INTEGER NN;Couche INTEGER NN;");
+    EXPECT_EQ(Colonnes(dossier.Fichier("Cercles.DB"), "Cercle"),
+              "Numero INTEGER NN PK;Xc REAL NN;Yc REAL NN;Rc REAL NN;Xdc REAL;Ydc REAL;"
+              "Adc REAL;Xfc REAL;Yfc REAL;Afc REAL;Couleur INTEGER NN;Couche INTEGER NN;");
+    EXPECT_EQ(Colonnes(dossier.Fichier("Variables.DB"), "Variable"),
+              "Numero INTEGER NN PK;Valeur REAL NN;");
+    EXPECT_EQ(Colonnes(dossier.Fichier("Formes.DB"), "Forme"), "Numero INTEGER NN PK;");
+}
+
+TEST(Fichiers, FilesHoldExactlyTheRowsAfterASwitch) {
+    DossierTemporaire dossier;
+    const std::string points = dossier.Fichier("Points.DB");
+    TModuleDonnee store(dossier.Chemin());
+    store.CreeTables();
+    store.TablesLectureSeule(false);
+    const Reel tiers = 1.0L / 3;
+    store.EcritPoint(9, TRecPoint{0, tiers, 3E-15L, 2, 65539});
+    store.EcritPoint(2, TRecPoint{0, -1, 1E300L, -5, 0});
+    store.EcritLigne(1, TRecLigne{0, 1, 2, 3E-15L, 0, 0, 0, 0, 1, 1});
+    store.EcritCercle(4, TRecCercle{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    store.EcritVariable(2, 4);
+    store.EcritVariable(2, 6);
+    store.TablesLectureSeule(true);
+
+    const Lignes attendus = {{2, -1, 1E300, -5, 0},
+                             {9, static_cast<double>(tiers), 0, 2, 65539}};
+    EXPECT_EQ(Requete(points, "SELECT * FROM Point ORDER BY rowid"), attendus);
+    EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT * FROM Ligne"),
+              (Lignes{{1, 1, 2, static_cast<double>(3E-15L), 0, 0, 0, 0, 1, 1}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Cercles.DB"), "SELECT * FROM Cercle"),
+              (Lignes{{4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"),
+              (Lignes{{2, 6}}));
+
+    // A new run: emptied, one point written back; the other files are emptied too.
+    store.VideTables();
+    store.TablesLectureSeule(false);
+    store.EcritPoint(0, TRecPoint{});
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT * FROM Point"), (Lignes{{0, 0, 0, 0, 0}}));
+    EXPECT_TRUE(Requete(dossier.Fichier("Cercles.DB"), "SELECT * FROM Cercle").empty());
+    EXPECT_TRUE(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable").empty());
+}
+
+TEST(Fichiers, UnchangedTablesAreNotRewritten) {
+    DossierTemporaire dossier;
+    const std::string points = dossier.Fichier("Points.DB");
+    TModuleDonnee store(dossier.Chemin());
+    store.CreeTables();
+    store.EcritPoint(0, TRecPoint{});
+    store.TablesLectureSeule(true);
+    // A row slipped in behind the store's back survives switches that change nothing.
+    Execute(points, "INSERT INTO Point VALUES (7, 1, 1, 0, 0)");
+    store.TablesLectureSeule(false);
+    store.EcritLigne(0, TRecLigne{});
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT Numero FROM Point").size(), 2u);
+}
+
+TEST(Fichiers, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
+    DossierTemporaire dossier;
+    {
+        TModuleDonnee store(dossier.Chemin());
+        store.CreeTables();
+        store.EcritPoint(5, TRecPoint{});
+        store.EcritVariable(1, 2);
+        // No switch: the store writes its last changes when it goes away.
+    }
+    EXPECT_EQ(Requete(dossier.Fichier("Points.DB"), "SELECT Numero FROM Point"), (Lignes{{5}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"),
+              (Lignes{{1, 2}}));
+
+    TModuleDonnee suivant(dossier.Chemin());
+    suivant.CreeTables();
+    EXPECT_TRUE(Requete(dossier.Fichier("Points.DB"), "SELECT * FROM Point").empty());
+    EXPECT_TRUE(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable").empty());
+}
+
+TEST(Fichiers, InMemoryStoreNeverTouchesTheDisk) {
+    DossierTemporaire dossier;
+    const fs::path avant = fs::current_path();
+    fs::current_path(dossier.Chemin());
+    {
+        TModuleDonnee store;
+        store.CreeTables();
+        store.EcritPoint(0, TRecPoint{});
+        store.TablesLectureSeule(true);
+    }
+    fs::current_path(avant);
+    EXPECT_TRUE(fs::is_empty(dossier.Chemin()));
+}
+
+// Each case prepares the folder so that creating the tables must fail, and names the
+// file the message must cite.
+TEST(Fichiers, FailuresAreReportedWithTheFileName) {
+    struct Cas {
+        const char* nom;
+        void (*prepare)(const DossierTemporaire&);
+        const char* cite;
+    };
+    const Cas cas[] = {
+        {"missing folder", [](const DossierTemporaire& d) { fs::remove_all(d.Chemin()); },
+         "Points.DB"},
+        {"folder in place of a file",
+         [](const DossierTemporaire& d) { fs::create_directory(d.Fichier("Lignes.DB")); },
+         "Lignes.DB"},
+        {"foreign file",
+         [](const DossierTemporaire& d) {
+             EcritFichier(d.Fichier("Cercles.DB"), "Cercles d'un autre programme\n");
+         },
+         "Cercles.DB"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire dossier;
+        c.prepare(dossier);
+        TModuleDonnee store(dossier.Chemin());
+        try {
+            store.CreeTables();
+            ADD_FAILURE() << "no error reported";
+        } catch (const ErreurStockage& e) {
+            EXPECT_NE(std::string(e.what()).find(c.cite), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(store.TablesPretes());
+    }
+}
+
+TEST(Fichiers, ForeignFileIsLeftUntouched) {
+    DossierTemporaire dossier;
+    const std::string contenu = "not a table\nat all\n";
+    EcritFichier(dossier.Fichier("Variables.DB"), contenu);
+    TModuleDonnee store(dossier.Chemin());
+    EXPECT_THROW(store.CreeTables(), ErreurStockage);
+    EXPECT_EQ(LitFichier(dossier.Fichier("Variables.DB")), contenu);
+}
+
+// Files of this program in a stale layout, or damaged, are derived data: rebuilt.
+TEST(Fichiers, StaleOrDamagedTableFilesAreRebuilt) {
+    DossierTemporaire dossier;
+    Execute(dossier.Fichier("Points.DB"),
+            "CREATE TABLE Point (Numero INTEGER PRIMARY KEY, X REAL, Y REAL);"
+            "INSERT INTO Point VALUES (1, 2, 3);");
+    {
+        TModuleDonnee store(dossier.Chemin());
+        store.CreeTables();
+    }
+    // A damaged database: the SQLite header followed by garbage.
+    std::string abime = LitFichier(dossier.Fichier("Lignes.DB"));
+    ASSERT_GT(abime.size(), 100u);
+    for (size_t i = 16; i < abime.size(); ++i)
+        abime[i] = static_cast<char>(i * 7);
+    EcritFichier(dossier.Fichier("Lignes.DB"), abime);
+
+    TModuleDonnee store(dossier.Chemin());
+    store.CreeTables();
+    store.EcritPoint(3, TRecPoint{0, 1, 2, 3, 4});
+    store.EcritLigne(3, TRecLigne{});
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(dossier.Fichier("Points.DB"), "SELECT * FROM Point"),
+              (Lignes{{3, 1, 2, 3, 4}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT Numero FROM Ligne"),
+              (Lignes{{3}}));
+}
+
+TEST(Fichiers, LockedFileFailsAndTheNextSwitchWritesIt) {
+    DossierTemporaire dossier;
+    const std::string cercles = dossier.Fichier("Cercles.DB");
+    TModuleDonnee store(dossier.Chemin());
+    store.SetDelaiVerrou(20);
+    store.CreeTables();
+    store.EcritCercle(8, TRecCercle{});
+
+    sqlite3* autre = nullptr;
+    ASSERT_EQ(sqlite3_open(cercles.c_str(), &autre), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(autre, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    try {
+        store.TablesLectureSeule(true);
+        ADD_FAILURE() << "the lock was not reported";
+    } catch (const ErreurStockage& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("Cercles.DB"), std::string::npos) << message;
+        EXPECT_NE(message.find("verrouillé"), std::string::npos) << message;
+    }
+    EXPECT_TRUE(store.LectureSeule());
+    EXPECT_TRUE(store.CercleExiste(8)) << "the table in memory is intact";
+    sqlite3_exec(autre, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(autre);
+
+    store.TablesLectureSeule(false);
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(cercles, "SELECT Numero FROM Cercle"), (Lignes{{8}}));
+}
+
+} // namespace
+} // namespace velk
