@@ -1,0 +1,35 @@
+// Command-line options of velk-run. Every option is one row of a single table (name, value
+// placeholder, help text, effect), so adding an option means adding a row and a field.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velk {
+
+struct OptionsRun {
+    std::string programme;      // the .vlk file to run
+    bool json = false;          // one JSON object instead of the message lines
+    std::string dossierTables;  // where to write the table files; empty: nowhere
+    bool aide = false;
+};
+
+struct DefinitionOption {
+    const char* nom;      // "--json"
+    const char* valeur;   // placeholder of the value ("DOSSIER"), null for a flag
+    const char* aide;     // one line of help, in French
+    void (*applique)(OptionsRun& options, const std::string& valeur);
+};
+
+const std::vector<DefinitionOption>& DefinitionsOptions();
+
+// Reads the arguments (without the program name). Accepts "--name value" and
+// "--name=value"; "--" ends the options. Returns false with a French message in `erreur`
+// on a usage error.
+bool LitOptions(const std::vector<std::string>& arguments, OptionsRun& options,
+                std::string& erreur);
+
+// The --help text.
+std::string TexteAide();
+
+} // namespace velk

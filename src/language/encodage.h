@@ -1,0 +1,28 @@
+// Character-level helpers of the program text: UTF-8 validation, Windows-1252 decoding for
+// files written by older tools, and the locale-independent upper-casing of statements.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velk {
+
+// True when `octets` is well-formed UTF-8 (no overlong forms, no surrogates, nothing
+// above U+10FFFF).
+bool EstUtf8Valide(std::string_view octets);
+
+// Decodes Windows-1252 bytes into UTF-8. The five bytes that code page leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same value.
+std::string Windows1252VersUtf8(std::string_view octets);
+
+// Replaces every ill-formed UTF-8 sequence by U+FFFD, so that text shown or written as
+// UTF-8 is always well formed.
+std::string Utf8Assaini(std::string_view octets);
+
+// Reduces one line: removes every blank (character 32, nothing else) and upper-cases by the
+// Unicode default rules, whatever the user's locale. Writes into `sortie` so that a run
+// can reuse one buffer.
+void EnleveBlancs(std::string_view ligne, std::string& sortie);
+std::string EnleveBlancs(std::string_view ligne);
+
+} // namespace velk

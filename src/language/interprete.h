@@ -1,0 +1,76 @@
+// The interpreter: reads statement lines, matches them with the statement forms, stores and
+// draws what they build, and reports every fault to the message list. One object holds the
+// whole reading state; the window (or the command-line runner) creates it once.
+#pragma once
+
+#include "language/instruction.h"
+#include "language/interfaces.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velk {
+
+class TModuleDonnee;
+
+enum class ClasseLigne { Commentaire, Instruction, CorpsForme, ErreurSyntaxe };
+
+class Interprete {
+public:
+    Interprete(TModuleDonnee& tables, ListeMessages& messages, SurfaceDessin& dessin,
+               IndicateurOccupe& occupe);
+
+    // ---- The run ----
+    // Runs the text from its fourth line: empties the messages, the tables and the drawing,
+    // executes every line, leaves the tables read-only. Returns the number of messages.
+    // Throws ErreurStockage when the table files cannot be written.
+    int ExecuteProgramme(const ListeLignes& lignes);
+    int ExecuteProgramme(const std::vector<std::string>& lignes);
+    // Executes one reduced, non-empty line numbered i (from 0).
+    void ExecuteLigne(int i, std::string_view ligne);
+    // Executes one statement outside a run (messages numbered 1). True only when it raised
+    // no error and a statement was actually carried out.
+    bool ExecuteInstruction(std::string_view texte);
+    // Appends "(i+1)" + the message text to the list and sets ErreurLigne.
+    void SignaleErreur(int i, int code, std::string_view indice = {});
+
+    // ---- The reader ----
+    // Classifies one reduced line; may cut a trailing comment off it. Updates
+    // DansCommentaire and DansForme.
+    ClasseLigne TypeLigne(std::string_view& ligne);
+    // Reads one statement line into Lue(); returns its signature.
+    const std::string& LitInstruction(int i, std::string_view ligne);
+    // The index after a kind letter at the head of `reste`, consumed with the letter.
+    bool LitIndice(int i, std::string_view& reste, uint16_t& indice);
+    // The number at the head of `reste`, consumed.
+    bool LitNombre(int i, std::string_view& reste, Reel& nombre);
+    const Instruction& Lue() const { return lue_; }
+
+    // ---- Statement forms ----
+    // Carries out the statement just read (signature and lists of Lue()).
+    void ConstruitElement(int i, const std::string& signature);
+    void RangePoint(uint16_t n, TRecPoint p, Reel couleur, Reel couche);
+    void RangeLigne(uint16_t n, TRecLigne l, Reel couleur, Reel couche);
+    void RangeCercle(uint16_t n, TRecCercle c, Reel couleur, Reel couche);
+
+    // Reading state, carried from line to line within a run and on to single statements.
+    bool DansCommentaire = false;
+    bool DansForme = false;
+    bool ErreurLigne = false;
+
+private:
+    template <typename Lignes> int Execute(const Lignes& lignes, int nombre);
+    bool LitArgument(int i, std::string_view& reste);
+
+    TModuleDonnee& tables_;
+    ListeMessages& messages_;
+    SurfaceDessin& dessin_;
+    IndicateurOccupe& occupe_;
+    Instruction lue_;
+    std::string reduite_; // reused buffer of the reduced line
+    uint64_t realisees_ = 0; // statements carried out to the end
+};
+
+} // namespace velk
