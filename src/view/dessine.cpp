@@ -1,0 +1,208 @@
+// Element painters: crosses for points, clipped strokes for lines, outlines for circles.
+#include "view/dessine.h"
+
+#include "store/module_donnee.h"
+#include "geometry/conventions.h"
+#include "view/decoupe_ligne.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velk {
+
+namespace {
+
+// Circles larger than this (in pixels), or centred this far away, are drawn as a polyline
+// of their visible arc: a painter's curve approximation and its fixed-point coordinates
+// would put such outlines visibly off.
+constexpr Reel RayonCourbeMax = 4096;
+constexpr Reel CentreCourbeMax = 1000000;
+
+} // namespace
+
+QColor CouleurQt(int32_t couleur)
+{
+    const CouleurRVB c = Palette()[static_cast<size_t>(std::clamp(couleur, 0, NombreCouleurs - 1))];
+    return QColor(c.Rouge, c.Vert, c.Bleu);
+}
+
+Peintre::Peintre(QPainter& painter, const TVue& vue, const TVisibilite& visibilite, Support support)
+    : painter_(painter), vue_(vue), visibilite_(visibilite), demiTaille_(support == Support::Imprimante ? 10 : 3)
+{
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.setBrush(Qt::NoBrush);
+    traits_.reserve(1024);
+}
+
+Peintre::~Peintre()
+{
+    Termine();
+    painter_.restore();
+}
+
+void Peintre::Termine()
+{
+    EnvoieTraits();
+}
+
+void Peintre::EnvoieTraits()
+{
+    if (!traits_.empty()) {
+        painter_.drawLines(traits_.data(), static_cast<int>(traits_.size()));
+        traits_.clear();
+    }
+}
+
+void Peintre::ChoisitCouleur(int32_t couleur)
+{
+    if (couleur == couleur_)
+        return;
+    EnvoieTraits();
+    couleur_ = couleur;
+    QPen pen(CouleurQt(couleur));
+    pen.setWidth(1);
+    painter_.setPen(pen);
+}
+
+void Peintre::DessinePoint(const TRecPoint& p)
+{
+    if (!visibilite_.PointsVisibles() || !visibilite_.Visible(p.Couleur, p.Couche))
+        return;
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+        return;
+    const int64_t px = XEcran(vue_, p.X);
+    const int64_t py = YEcran(vue_, p.Y);
+    const int s = demiTaille_;
+    if (px + s < 0 || py + s < 0 || px - s > vue_.Largeur || py - s > vue_.Hauteur)
+        return;
+    ChoisitCouleur(p.Couleur);
+    // Two diagonals of 2s-1 pixels each, crossing at the point (the painter draws both
+    // end pixels of a stroke).
+    const int x = static_cast<int>(px), y = static_cast<int>(py);
+    traits_.emplace_back(x - s + 1, y - s + 1, x + s - 1, y + s - 1);
+    traits_.emplace_back(x + s - 1, y - s + 1, x - s + 1, y + s - 1);
+}
+
+void Peintre::DessineLigne(const TRecLigne& l)
+{
+    if (!visibilite_.LignesVisibles() || !visibilite_.Visible(l.Couleur, l.Couche))
+        return;
+    const CoupureLigne c = CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod);
+    // Two equal crossings (through a corner) make an empty stroke.
+    if (c.Nombre < 2 || c.Points[0] == c.Points[1])
+        return;
+    ChoisitCouleur(l.Couleur);
+    traits_.emplace_back(static_cast<int>(c.Points[0].X), static_cast<int>(c.Points[0].Y),
+                         static_cast<int>(c.Points[1].X), static_cast<int>(c.Points[1].Y));
+}
+
+void Peintre::DessineCercle(const TRecCercle& c)
+{
+    if (!visibilite_.CerclesVisibles() || !visibilite_.Visible(c.Couleur, c.Couche))
+        return;
+    if (!std::isfinite(c.Xc) || !std::isfinite(c.Yc) || !std::isfinite(c.Rc))
+        return;
+    // Real pixel position and radius, for culling and for large circles.
+    const Reel cx = (c.Xc - vue_.OrigineX) * vue_.Echelle;
+    const Reel cy = vue_.Hauteur - (c.Yc - vue_.OrigineY) * vue_.Echelle;
+    const Reel r = std::fabs(c.Rc * vue_.Echelle);
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r))
+        return;
+    const Reel W = vue_.Largeur, H = vue_.Hauteur;
+    // Wholly beside the surface.
+    if (cx + r < -2 || cy + r < -2 || cx - r > W + 2 || cy - r > H + 2)
+        return;
+    // The surface wholly inside the circle: its farthest corner is nearer than the outline.
+    const Reel dx = std::max(std::fabs(cx), std::fabs(W - cx));
+    const Reel dy = std::max(std::fabs(cy), std::fabs(H - cy));
+    if (r > 2 && dx * dx + dy * dy < (r - 2) * (r - 2))
+        return;
+    ChoisitCouleur(c.Couleur);
+    EnvoieTraits();
+    if (r > RayonCourbeMax || std::fabs(cx) > CentreCourbeMax || std::fabs(cy) > CentreCourbeMax) {
+        CercleImmense(cx, cy, r);
+        return;
+    }
+    const int px = XEcran(vue_, c.Xc);
+    const int py = YEcran(vue_, c.Yc);
+    const int rp = std::abs(ArrondiEntier(c.Rc * vue_.Echelle));
+    painter_.drawEllipse(QPoint(px, py), rp, rp);
+}
+
+void Peintre::CercleImmense(Reel cx, Reel cy, Reel r)
+{
+    // Only the arc near the surface is drawn: the points of the circle within D of the
+    // surface's centre lie within +-phi of the direction from the circle's centre to it.
+    const Reel mx = vue_.Largeur / 2.0L, my = vue_.Hauteur / 2.0L;
+    const Reel D = std::sqrt(mx * mx + my * my) + 4;
+    const Reel ex = mx - cx, ey = my - cy;
+    const Reel d = std::sqrt(ex * ex + ey * ey);
+    Reel phi = Pi;
+    Reel theta0 = 0;
+    if (d > 0) {
+        theta0 = std::atan2(ey, ex);
+        const Reel cosPhi = (r * r + d * d - D * D) / (2 * r * d);
+        if (cosPhi > 1)
+            return;
+        if (cosPhi > -1)
+            phi = std::acos(cosPhi);
+    }
+    // Chords short enough that they stray at most a tenth of a pixel from the arc.
+    const Reel pas = std::min<Reel>(std::sqrt(0.8L / r), 0.05L);
+    const int n = static_cast<int>(std::ceil(2 * phi / pas)) + 1;
+    polyligne_.clear();
+    polyligne_.reserve(static_cast<size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const Reel a = theta0 - phi + (2 * phi * i) / n;
+        polyligne_.emplace_back(static_cast<double>(cx + r * std::cos(a)),
+                                static_cast<double>(cy + r * std::sin(a)));
+    }
+    painter_.drawPolyline(polyligne_.data(), static_cast<int>(polyligne_.size()));
+}
+
+void DessinePoint(const TRecPoint& p, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
+                  Support support)
+{
+    Peintre(painter, vue, visibilite, support).DessinePoint(p);
+}
+
+void DessineLigne(const TRecLigne& l, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
+                  Support support)
+{
+    Peintre(painter, vue, visibilite, support).DessineLigne(l);
+}
+
+void DessineCercle(const TRecCercle& c, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
+                   Support support)
+{
+    Peintre(painter, vue, visibilite, support).DessineCercle(c);
+}
+
+void DessineTout(TModuleDonnee& donnees, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
+                 Support support)
+{
+    Peintre peintre(painter, vue, visibilite, support);
+    if (visibilite.PointsVisibles()) {
+        TRecPoint p;
+        for (bool ok = donnees.PremierPoint(p); ok; ok = donnees.PointSuivant(p))
+            peintre.DessinePoint(p);
+    }
+    if (visibilite.LignesVisibles()) {
+        TRecLigne l;
+        for (bool ok = donnees.PremiereLigne(l); ok; ok = donnees.LigneSuivante(l))
+            peintre.DessineLigne(l);
+    }
+    if (visibilite.CerclesVisibles()) {
+        TRecCercle c;
+        for (bool ok = donnees.PremierCercle(c); ok; ok = donnees.CercleSuivant(c))
+            peintre.DessineCercle(c);
+    }
+    peintre.Termine();
+}
+
+} // namespace velk

@@ -1,0 +1,60 @@
+// The drawing surface widget of the graphic tab: shows the drawing image, follows the size
+// of its panel, draws the zoom rubber band and reports mouse events in pixels.
+#pragma once
+
+#include "language/interfaces.h"
+#include "view/etat_vue.h"
+#include "view/palette.h"
+#include "view/surface_image.h"
+
+#include <QPoint>
+#include <QWidget>
+
+namespace velk {
+
+class TModuleDonnee;
+
+class Dessin : public QWidget, public SurfaceDessin {
+    Q_OBJECT
+public:
+    Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibilite, QWidget* parent = nullptr);
+
+    // The drawing interface of the run: each element appears on the image.
+    void EffaceDessin() override;
+    void DessinePoint(const TRecPoint& p) override;
+    void DessineLigne(const TRecLigne& l) override;
+    void DessineCercle(const TRecCercle& c) override;
+
+    // Clears the image and paints every stored element with the screen view.
+    void Redessine();
+
+    // The rubber band between two pixel corners, drawn in inverting grey over the drawing
+    // until CacheCadre.
+    void MontreCadre(QPoint coin1, QPoint coin2);
+    void CacheCadre();
+    bool CadreVisible() const { return cadreVisible_; }
+
+    const QImage& Image() { return surface_.Image(); }
+
+signals:
+    void sourisEnfoncee(int colonne, int ligne, Qt::MouseButton bouton, Qt::KeyboardModifiers touches);
+    void sourisDeplacee(int colonne, int ligne, Qt::MouseButtons boutons, Qt::KeyboardModifiers touches);
+    void sourisRelachee(int colonne, int ligne, Qt::MouseButton bouton, Qt::KeyboardModifiers touches);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    EtatVue& etat_;
+    TModuleDonnee& donnees_;
+    SurfaceImage surface_;
+    bool cadreVisible_ = false;
+    QPoint coin1_;
+    QPoint coin2_;
+};
+
+} // namespace velk

@@ -1,0 +1,68 @@
+// Picking: the visible point, lines and circles within 9 pixels of a click.
+#pragma once
+
+#include "geometry/records.h"
+#include "view/palette.h"
+#include "view/vue.h"
+
+#include <cstdint>
+
+namespace velk {
+
+class TModuleDonnee;
+
+struct TElementsProches {
+    int32_t PointTrouve = 0; // 1 when a point was found
+    int32_t NumPoint = 0;
+    int32_t NbLignes = 0; // 0 to 2
+    int32_t NumLigne1 = 0;
+    int32_t NumLigne2 = 0;
+    int32_t NbCercles = 0; // 0 to 2
+    int32_t NumCercle1 = 0;
+    int32_t NumCercle2 = 0;
+};
+
+constexpr int TolerancePixels = 9;
+
+// The searches walk the tables in increasing number and consider only elements whose kind,
+// colour and layer are visible. Distances are compared strictly with 9 / Echelle.
+class RechercheElements {
+public:
+    RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite)
+        : donnees_(donnees), vue_(vue), visibilite_(visibilite)
+    {
+    }
+
+    // Fills the whole answer; true when anything was found.
+    bool ChercheElements(int32_t colonne, int32_t ligne, TElementsProches& reponse);
+    // The nearest point; ties keep the first in number order.
+    bool PointProche(int32_t colonne, int32_t ligne, int32_t& numero);
+    // The two nearest lines (distance to the unbounded line), nearest first.
+    int LignesProches(int32_t colonne, int32_t ligne, int32_t& premiere, int32_t& seconde);
+    // The two nearest circles by signed distance to the outline (inside ranks first).
+    int CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second);
+
+private:
+    TModuleDonnee& donnees_;
+    const TVue& vue_;
+    const TVisibilite& visibilite_;
+};
+
+// Keeps the two best candidates by distance: a candidate beats a held one only when strictly
+// nearer, so the first in table order wins ties.
+class DeuxPlaces {
+public:
+    void Propose(int32_t numero, Reel d);
+    int Nombre() const { return nombre_; }
+    int32_t Premier() const { return premier_; }
+    int32_t Second() const { return second_; }
+
+private:
+    int nombre_ = 0;
+    int32_t premier_ = 0;
+    int32_t second_ = 0;
+    Reel d1_ = 0;
+    Reel d2_ = 0;
+};
+
+} // namespace velk
