@@ -1,0 +1,90 @@
+// Decimal conversion: exact to the last bit of the extended type, the same in every
+// locale, and strict about what a number is.
+#include "language/nombres.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace velk {
+namespace {
+
+struct CasNombre {
+    const char* texte;
+    Reel attendu;
+};
+
+// Expected values are the compiler's own correctly rounded literals.
+const CasNombre Exacts[] = {
+    {"12", 12.0L},
+    {"-3.5", -3.5L},
+    {"+4", 4.0L},
+    {"1E3", 1000.0L},
+    {"2.5E-2", 2.5E-2L},
+    {"0.1", 0.1L},
+    {"-0.3", -0.3L},
+    {".5", 0.5L},
+    {"5.", 5.0L},
+    {"007", 7.0L},
+    {"123456.789", 123456.789L},
+    {"0.01745329251994329577", 0.01745329251994329577L},
+    {"3.14159265358979323846264338327950288", 3.14159265358979323846264338327950288L},
+    {"18446744073709551615", 18446744073709551615.0L},
+    {"99999999999999999999", 99999999999999999999.0L},
+    {"1E-30", 1E-30L},
+    {"1E300", 1E300L},
+    {"1E400", 1E400L},
+    {"4.9406564584124654E-324", 4.9406564584124654E-324L},
+    {"0.000000000000000000000000000000123", 0.000000000000000000000000000000123L},
+    {"1E+2", 100.0L},
+    {"1E-0", 1.0L},
+};
+
+TEST(Nombres, ConvertsToTheNearestExtendedReal) {
+    for (const auto& cas : Exacts) {
+        Reel x = -42;
+        ASSERT_TRUE(ConvertitReel(cas.texte, x)) << cas.texte;
+        EXPECT_EQ(x, cas.attendu) << cas.texte;
+    }
+}
+
+TEST(Nombres, RefusesWhatIsNotANumber) {
+    for (const char* texte : {"", "-", "+", ".", "1.2.3", "5E", "E5", "1E+", "1-2", "--1",
+                              "1E2E3", "1E2.5", "+-1", "1..", "0x10", "1,5"}) {
+        Reel x = 42;
+        EXPECT_FALSE(ConvertitReel(texte, x)) << texte;
+        EXPECT_EQ(x, 42) << texte;
+    }
+}
+
+TEST(Nombres, OverflowGivesInfinityAndNegativeZeroKeepsItsSign) {
+    Reel x = 0;
+    ASSERT_TRUE(ConvertitReel("1E5000", x));
+    EXPECT_TRUE(std::isinf(x));
+    ASSERT_TRUE(ConvertitReel("1E99999999999999999999", x));
+    EXPECT_TRUE(std::isinf(x));
+    ASSERT_TRUE(ConvertitReel("1E-99999999999999999999", x));
+    EXPECT_EQ(x, 0);
+    ASSERT_TRUE(ConvertitReel("-0", x));
+    EXPECT_TRUE(std::signbit(x));
+}
+
+TEST(Nombres, DecimalCommaLocaleChangesNothing) {
+    const std::string avant = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr &&
+        std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no decimal-comma locale installed";
+    Reel court = 0, long_ = 0;
+    const bool ok1 = ConvertitReel("2.5", court);
+    const bool ok2 = ConvertitReel("2.50000000000000000000000001", long_);
+    std::setlocale(LC_ALL, avant.c_str());
+    ASSERT_TRUE(ok1 && ok2);
+    EXPECT_EQ(court, 2.5L);
+    EXPECT_EQ(long_, 2.50000000000000000000000001L);
+}
+
+} // namespace
+} // namespace velk
