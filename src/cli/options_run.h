@@ -12,6 +12,12 @@ struct OptionsRun {
     bool json = false;          // one JSON object instead of the message lines
     std::string dossierTables;  // where to write the table files; empty: nowhere
     bool aide = false;
+    // Images of the drawing after the run (see image_output.h).
+    std::string png;
+    std::string svg;
+    std::string pdf;
+    std::string tailleImage = "800x600";
+    bool cadrage = false;       // frame all elements instead of the origin view
 };
 
 struct DefinitionOption {

@@ -1,6 +1,7 @@
 // The headless run behind velk-run.
 #include "cli/run_fichier.h"
 
+#include "cli/image_output.h"
 #include "cli/sortie_json.h"
 #include "language/fichier_programme.h"
 #include "language/interprete.h"
@@ -34,6 +35,10 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         return Echec(erreurs, e.what());
     }
 
+    std::string erreurImage;
+    if (!VerifieOptionsImage(options, erreurImage))
+        return Echec(erreurs, erreurImage);
+
     if (!options.dossierTables.empty() &&
         !QDir().mkpath(QString::fromStdString(options.dossierTables)))
         return Echec(erreurs, "Impossible de créer le dossier « " + options.dossierTables + " ».");
@@ -58,6 +63,8 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         }
         Ecrit(sortie, texte);
         std::fflush(sortie);
+        if (!EcritImages(options, tables, erreurImage))
+            return Echec(erreurs, erreurImage);
         return nombre == 0 ? SortieSansMessage : SortieAvecMessages;
     } catch (const ErreurStockage& e) {
         return Echec(erreurs, e.what());

@@ -1,0 +1,23 @@
+// Images of the tables after a run of velk-run: PNG, SVG and PDF of the drawing through
+// the same painters as the screen, on a white background.
+#pragma once
+
+#include "cli/options_run.h"
+
+#include <string>
+
+namespace velk {
+
+class TModuleDonnee;
+
+// Reads "WxH" (each 1..20000, at most 64 million pixels). False with a French message.
+bool LitTailleImage(const std::string& texte, int& largeur, int& hauteur, std::string& erreur);
+
+// Checks the image options before the run, so a typing error costs no run.
+bool VerifieOptionsImage(const OptionsRun& options, std::string& erreur);
+
+// Writes every image asked for: the origin view (-80..80) of the surface size, or the
+// framing of all elements with --cadrage. Each file is replaced only once complete.
+bool EcritImages(const OptionsRun& options, TModuleDonnee& tables, std::string& erreur);
+
+} // namespace velk
