@@ -1,0 +1,189 @@
+// Document commands of the main window: new, open, save, save as, dropped files, the save
+// question and the window title. Every command that would drop unsaved text asks first, and
+// a save that did not happen stops the command that asked for it.
+#include "shell/tf_principale.h"
+
+#include "construction/dialogues.h"
+#include "language/fichier_programme.h"
+#include "language/texte_programme.h"
+#include "shell/ecriture_sure.h"
+#include "shell/liste_messages_vue.h"
+#include "shell/widgets/editeur.h"
+#include "shell/widgets/lignes_editeur.h"
+#include "store/module_donnee.h"
+#include "view/etat_vue.h"
+
+#include <QFileInfo>
+#include <QTabWidget>
+
+namespace velk {
+
+namespace {
+
+const QString kSansNom = QStringLiteral("SansNom");
+
+} // namespace
+
+void TFPrincipale::ChangeNomFichier(const QString& nom)
+{
+    nomFichier_ = nom;
+    setWindowTitle(QStringLiteral("%1 - %2").arg(titreApplication_, QFileInfo(nom).fileName()));
+}
+
+QByteArray TFPrincipale::ContenuFichier() const
+{
+    std::vector<std::string> lignes;
+    const int n = lignes_->NombreLignes();
+    lignes.reserve(size_t(n));
+    for (int k = 0; k < n; ++k)
+        lignes.push_back(lignes_->Ligne(k));
+    return QByteArray::fromStdString(AssembleLignes(lignes));
+}
+
+bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
+{
+    QString erreur;
+    if (!EcritFichierSur(chemin, ContenuFichier(), avecSecours ? NomSecours(chemin) : QString(),
+                         erreur)) {
+        dialogues_.Erreur(erreur);
+        return false;
+    }
+    return true;
+}
+
+bool TFPrincipale::OuvreFichier(const QString& chemin)
+{
+    std::vector<std::string> lignes;
+    try {
+        lignes = LitFichierProgramme(chemin.toStdString());
+    } catch (const ErreurFichier& e) {
+        dialogues_.Erreur(QString::fromStdString(e.what()));
+        return false;
+    }
+    std::string texte;
+    size_t taille = 0;
+    for (const std::string& l : lignes)
+        taille += l.size() + 1;
+    texte.reserve(taille);
+    for (size_t k = 0; k < lignes.size(); ++k) {
+        if (k)
+            texte += '\n';
+        texte += lignes[k];
+    }
+
+    dossier_->setCurrentWidget(ongletText_);
+    lignes_->DefinitTexte(QString::fromStdString(texte));
+    lignes_->EffaceHistorique();
+    ChangeNomFichier(chemin);
+    editeur_->setFocus();
+    lignes_->SetModifie(false);
+    AfficheModifie(false);
+    InitAppli();
+
+    // Nothing of the previous document may stay pickable or usable: the tables, the
+    // drawing and the messages are emptied until the next run.
+    try {
+        const bool lectureSeule = donnees_->LectureSeule();
+        donnees_->VideTables();
+        donnees_->TablesLectureSeule(lectureSeule);
+    } catch (const ErreurStockage& e) {
+        dialogues_.Erreur(QString::fromStdString(e.what()));
+    }
+    messages_->EffaceMessages();
+    messages_->hide();
+    EffaceDessin();
+    return true;
+}
+
+bool TFPrincipale::DemandeEnregistrement()
+{
+    if (!lignes_->Modifie())
+        return true;
+    switch (dialogues_.Question(
+        QStringLiteral("Enregistrer les modifications dans %1 ?").arg(nomFichier_))) {
+    case Reponse::Oui:
+        // Whatever leaves the text unsaved stops the command, as Cancel does.
+        return EnregistrerClick();
+    case Reponse::Non:
+        lignes_->SetModifie(false);
+        AfficheModifie(false);
+        return true;
+    case Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void TFPrincipale::NouveauClick()
+{
+    if (!DemandeEnregistrement())
+        return;
+    InitAppli();
+    ChangeNomFichier(kSansNom);
+    NouveauProgramme(*lignes_);
+    lignes_->SetModifie(false);
+    AfficheModifie(false);
+    AfficheRemplacement();
+    vue_->VueOrigine();
+    EffaceDessin();
+    ExecuterClick();
+}
+
+void TFPrincipale::OuvrirClick()
+{
+    if (!DemandeEnregistrement())
+        return;
+    const ChoixFichierOuvrir choix = dialogues_.FichierOuvrir(
+        QStringLiteral("Ouverture fichier programme"), dossierProgramme_,
+        QStringLiteral("Fichiers VELK ( *.vlk)|*.vlk|Tous fichiers ( *.*)|*.*"));
+    if (choix.chemin.isEmpty())
+        return;
+    if (!OuvreFichier(choix.chemin))
+        return;
+    editeur_->setReadOnly(choix.lectureSeule);
+    vue_->VueOrigine();
+    EffaceDessin();
+}
+
+bool TFPrincipale::FichierDepose(const QString& chemin)
+{
+    if (!DemandeEnregistrement())
+        return false;
+    return OuvreFichier(chemin);
+}
+
+bool TFPrincipale::EnregistrerClick()
+{
+    if (nomFichier_ == kSansNom)
+        return EnregistrersousClick();
+    PrepareEnregistrement(*lignes_);
+    if (!EcritDocument(nomFichier_, true))
+        return false;
+    lignes_->SetModifie(false);
+    AfficheModifie(false);
+    return true;
+}
+
+bool TFPrincipale::EnregistrersousClick()
+{
+    QString chemin = dialogues_.FichierEnregistrer(
+        QStringLiteral("Enregistrement fichier programme"), dossierProgramme_, nomFichier_,
+        QStringLiteral("Fichiers VELK (*.vlk)|*.vlk|Tous fichiers (*.*)|*.*"),
+        QStringLiteral("vlk"));
+    if (chemin.isEmpty())
+        return false;
+    if (QFileInfo(chemin).suffix().isEmpty() && !chemin.endsWith(QLatin1Char('.')))
+        chemin += QStringLiteral(".vlk");
+    if (QFileInfo::exists(chemin) &&
+        dialogues_.Question(QStringLiteral("Remplacer fichier %1 ?").arg(chemin)) != Reponse::Oui)
+        return false;
+    PrepareEnregistrement(*lignes_);
+    if (!EcritDocument(chemin, false))
+        return false;
+    ChangeNomFichier(chemin);
+    lignes_->SetModifie(false);
+    AfficheModifie(false);
+    return true;
+}
+
+} // namespace velk

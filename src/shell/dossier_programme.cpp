@@ -1,0 +1,56 @@
+// Program folder and application title.
+#include "shell/dossier_programme.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace velk {
+
+namespace {
+
+QString WithSeparator(QString dossier)
+{
+    dossier = QDir::cleanPath(dossier);
+    if (!dossier.endsWith(QLatin1Char('/')))
+        dossier += QLatin1Char('/');
+    return dossier;
+}
+
+} // namespace
+
+QString ChoisitDossierProgramme(const QString& surcharge, const QString& dossierExecutable,
+                                bool executableInscriptible, const QString& dossierUtilisateur)
+{
+    if (!surcharge.isEmpty())
+        return WithSeparator(surcharge);
+    if (executableInscriptible && !dossierExecutable.isEmpty())
+        return WithSeparator(dossierExecutable);
+    return WithSeparator(dossierUtilisateur);
+}
+
+QString DossierProgramme()
+{
+    const QString surcharge = qEnvironmentVariable("VELK_DOSSIER");
+    const QString dossierExe = QCoreApplication::applicationDirPath();
+    const QFileInfo infoExe(dossierExe);
+    const bool inscriptible = !dossierExe.isEmpty() && infoExe.isDir() && infoExe.isWritable();
+    QString utilisateur = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (utilisateur.isEmpty())
+        utilisateur = QDir::homePath() + QStringLiteral("/.local/share");
+    utilisateur += QStringLiteral("/velk");
+    const QString dossier = ChoisitDossierProgramme(surcharge, dossierExe, inscriptible, utilisateur);
+    QDir().mkpath(dossier);
+    return dossier;
+}
+
+QString TitreApplication(const QString& cheminExecutable)
+{
+    const QString base = QFileInfo(cheminExecutable).completeBaseName();
+    if (base.isEmpty())
+        return QStringLiteral("Velk");
+    return base.left(1).toUpper() + base.mid(1).toLower();
+}
+
+} // namespace velk

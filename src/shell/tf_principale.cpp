@@ -1,0 +1,444 @@
+// Main window construction: tabs, status bar, core objects, tab changes, the show step,
+// options, About and closing.
+#include "shell/tf_principale.h"
+
+#include "construction/dialogues.h"
+#include "language/interprete.h"
+#include "shell/autosauvegarde.h"
+#include "shell/liste_messages_vue.h"
+#include "shell/modele_table.h"
+#include "shell/zone_menu.h"
+#include "shell/widgets/apropos.h"
+#include "shell/widgets/editeur.h"
+#include "shell/widgets/lignes_editeur.h"
+#include "shell/widgets/options.h"
+#include "shell/widgets/recherche.h"
+#include "store/module_donnee.h"
+#include "view/etat_vue.h"
+#include "view/qt/dessin.h"
+#include "language/texte_programme.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velk {
+
+namespace {
+
+// The hourglass while a run lasts. Nested uses stack, as Qt's override cursor does.
+class CurseurOccupe : public IndicateurOccupe {
+public:
+    void Debut() override { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    void Fin() override { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme,
+                           const QString& titreApplication, QWidget* parent)
+    : QMainWindow(parent), dialogues_(dialogues), dossierProgramme_(dossierProgramme),
+      titreApplication_(titreApplication)
+{
+    setObjectName(QStringLiteral("TFPrincipale"));
+    resize(1024, 720);
+
+    autoSauvegarde_ = new AutoSauvegarde(
+        dossierProgramme_, dialogues_, [this] { return lignes_ && lignes_->Modifie(); },
+        [this] { return ContenuFichier(); }, this);
+    autoSauvegarde_->setObjectName(QStringLiteral("TempoSauvegarde"));
+    // A second instance on the same folder keeps its tables in memory, so that it never
+    // empties nor rewrites the table files of the first one.
+    const bool premier = autoSauvegarde_->PrendVerrou();
+    // The data module and the view state come right after the window's own state: the
+    // drawing surface needs both.
+    donnees_ = std::make_unique<TModuleDonnee>(premier ? dossierProgramme_.toStdString()
+                                                       : std::string());
+    vue_ = std::make_unique<EtatVue>();
+
+    CreeOnglets();
+    CreeBarreEtat();
+
+    lignes_ = std::make_unique<LignesEditeur>(*editeur_);
+    donnees_->SetObservateur([this] { TablesChangees(); });
+    vue_->SetObservateur([this] { MajBoutonsHistorique(); });
+    occupe_ = std::make_unique<CurseurOccupe>();
+    interprete_ = std::make_unique<Interprete>(*donnees_, *messages_, *dessin_, *occupe_);
+    recherche_ = std::make_unique<Recherche>(*editeur_, dialogues_, this);
+    for (int g = 0; g < 4; ++g) {
+        modeles_[size_t(g)] = std::make_unique<ModeleTable>(*donnees_, GenreTable(g));
+        grilles_[size_t(g)]->setModel(modeles_[size_t(g)].get());
+    }
+
+    CreeActions();
+    CreeMenus();
+    CreeBarreOutil();
+    ConnecteEditeur();
+
+    options_ = new TFOptions(this);
+    about_ = new TFAbout(this);
+
+    ChangeNomFichier(QStringLiteral("SansNom"));
+    NouveauProgramme(*lignes_);
+    AfficheModifie(false);
+    AfficheRemplacement();
+
+    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WindowShortcut);
+    connect(echap, &QShortcut::activated, this, [this] {
+        if (dossier_->currentWidget() == ongletGraph_)
+            InitAppli();
+    });
+}
+
+TFPrincipale::~TFPrincipale()
+{
+    // The models and the drawing read the tables: detach them before the tables go.
+    donnees_->SetObservateur({});
+    for (QTableView* g : grilles_)
+        g->setModel(nullptr);
+}
+
+ListeLignes& TFPrincipale::Lignes()
+{
+    return *lignes_;
+}
+
+void TFPrincipale::CreeOnglets()
+{
+    dossier_ = new QTabWidget(this);
+    dossier_->setObjectName(QStringLiteral("Dossier"));
+    setCentralWidget(dossier_);
+
+    // Graphique: the palettes on the left, the drawing, the prompt strip below.
+    ongletGraph_ = new QWidget;
+    ongletGraph_->setObjectName(QStringLiteral("OngletGraph"));
+    auto* graph = new QVBoxLayout(ongletGraph_);
+    graph->setContentsMargins(0, 0, 0, 0);
+    graph->setSpacing(0);
+    auto* rangee = new QHBoxLayout;
+    rangee->setSpacing(0);
+    zoneMenu_ = new ZoneMenu;
+    zoneGraphique_ = new QWidget;
+    zoneGraphique_->setObjectName(QStringLiteral("ZoneGraphique"));
+    auto* cadre = new QVBoxLayout(zoneGraphique_);
+    cadre->setContentsMargins(0, 0, 0, 0);
+    dessin_ = new Dessin(*vue_, *donnees_, visibilite_);
+    cadre->addWidget(dessin_);
+    rangee->addWidget(zoneMenu_);
+    rangee->addWidget(zoneGraphique_, 1);
+    graph->addLayout(rangee, 1);
+    zoneQR_ = new QLabel;
+    zoneQR_->setObjectName(QStringLiteral("ZoneQR"));
+    zoneQR_->setFixedHeight(26);
+    zoneQR_->setFrameShape(QFrame::StyledPanel);
+    zoneQR_->setFrameShadow(QFrame::Sunken);
+    graph->addWidget(zoneQR_);
+    dossier_->addTab(ongletGraph_, QStringLiteral("Graphique"));
+
+    // Texte: the editor over the message list.
+    ongletText_ = new QWidget;
+    ongletText_->setObjectName(QStringLiteral("OngletText"));
+    auto* texte = new QVBoxLayout(ongletText_);
+    texte->setContentsMargins(0, 0, 0, 0);
+    auto* partage = new QSplitter(Qt::Vertical);
+    editeur_ = new Editeur;
+    editeur_->setObjectName(QStringLiteral("Editeur"));
+    messages_ = new ListeMessagesVue;
+    messages_->setObjectName(QStringLiteral("ListeMessages"));
+    messages_->hide();
+    partage->addWidget(editeur_);
+    partage->addWidget(messages_);
+    partage->setStretchFactor(0, 4);
+    partage->setStretchFactor(1, 1);
+    texte->addWidget(partage);
+    dossier_->addTab(ongletText_, QStringLiteral("Texte"));
+    connect(messages_, &ListeMessagesVue::ItemChoisi, this, &TFPrincipale::AfficheLigneMessage);
+
+    // DozoZur: the four grids.
+    ongletDozoZur_ = new QWidget;
+    ongletDozoZur_->setObjectName(QStringLiteral("OngletDozoZur"));
+    auto* tables = new QVBoxLayout(ongletDozoZur_);
+    tables->setContentsMargins(2, 2, 2, 2);
+    auto* colonnes = new QSplitter(Qt::Horizontal);
+    auto* gauche = new QSplitter(Qt::Vertical);
+    auto* droite = new QSplitter(Qt::Vertical);
+    static const char* const kNoms[] = {"GrillePoint", "GrilleLigne", "GrilleCercle",
+                                        "GrilleVariable"};
+    static const char* const kTitres[] = {"Points", "Lignes", "Cercles", "Variables"};
+    for (int g = 0; g < 4; ++g) {
+        auto* boite = new QGroupBox(QString::fromLatin1(kTitres[g]));
+        auto* l = new QVBoxLayout(boite);
+        l->setContentsMargins(2, 2, 2, 2);
+        auto* grille = new QTableView;
+        grille->setObjectName(QString::fromLatin1(kNoms[g]));
+        grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grille->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grille->setAlternatingRowColors(true);
+        grille->setWordWrap(false);
+        // Fixed row heights let the view place 65 536 rows without measuring any.
+        grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        grille->verticalHeader()->setDefaultSectionSize(grille->fontMetrics().height() + 6);
+        grille->verticalHeader()->hide();
+        grille->horizontalHeader()->setDefaultSectionSize(110);
+        l->addWidget(grille);
+        grilles_[size_t(g)] = grille;
+        (g == 0 || g == 3 ? gauche : droite)->addWidget(boite);
+    }
+    colonnes->addWidget(gauche);
+    colonnes->addWidget(droite);
+    colonnes->setStretchFactor(0, 2);
+    colonnes->setStretchFactor(1, 5);
+    tables->addWidget(colonnes);
+    dossier_->addTab(ongletDozoZur_, QStringLiteral("DozoZur"));
+
+    connect(dossier_, &QTabWidget::currentChanged, this, &TFPrincipale::OngletChange);
+    dossier_->installEventFilter(this);
+    dossier_->tabBar()->installEventFilter(this);
+
+    connect(zoneMenu_, &ZoneMenu::ZoomBascule, this, &TFPrincipale::BtnZoomClick);
+    connect(zoneMenu_, &ZoneMenu::ZoomPrecedentClick, this, &TFPrincipale::ZoomPrecedent);
+    connect(zoneMenu_, &ZoneMenu::ZoomSuivantClick, this, &TFPrincipale::ZoomSuivant);
+    connect(zoneMenu_, &ZoneMenu::CadrageClick, this, &TFPrincipale::CadrageClick);
+    connect(zoneMenu_, &ZoneMenu::RetourMenuGeneral, this, &TFPrincipale::InitAppli);
+    connect(zoneMenu_, &ZoneMenu::GommeBascule, this, [this](bool enfonce) {
+        modeSouris_ = enfonce ? ModeSouris::Gomme : ModeSouris::Aucun;
+    });
+    connect(zoneMenu_, &ZoneMenu::FCanonBascule, this, [this](bool enfonce) {
+        modeSouris_ = enfonce ? ModeSouris::FormeCanonique : ModeSouris::Aucun;
+    });
+    connect(zoneMenu_, &ZoneMenu::OutilClick, this,
+            [this](int outil, bool enfonce) { outil_ = enfonce ? outil : 0; });
+    connect(dessin_, &Dessin::sourisEnfoncee, this,
+            [this](int c, int l, Qt::MouseButton b, Qt::KeyboardModifiers) {
+                if (b == Qt::LeftButton)
+                    DessinMouseDown(c, l);
+            });
+    connect(dessin_, &Dessin::sourisDeplacee, this,
+            [this](int c, int l, Qt::MouseButtons, Qt::KeyboardModifiers) { DessinMouseMove(c, l); });
+    connect(dessin_, &Dessin::sourisRelachee, this,
+            [this](int c, int l, Qt::MouseButton b, Qt::KeyboardModifiers) {
+                if (b == Qt::LeftButton)
+                    DessinMouseUp(c, l);
+            });
+}
+
+void TFPrincipale::CreeBarreEtat()
+{
+    QStatusBar* barre = statusBar();
+    barre->setObjectName(QStringLiteral("BarreEtat"));
+    barre->setSizeGripEnabled(true);
+    static const int kLargeurs[] = {200, 100, 100, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto* panneau = new QLabel;
+        panneau->setObjectName(QStringLiteral("Panneau%1").arg(i));
+        panneau->setFixedWidth(kLargeurs[i]);
+        panneau->setFrameShape(QFrame::Panel);
+        panneau->setFrameShadow(QFrame::Sunken);
+        // Ordinary (not permanent) widgets: a hint shown with showMessage hides them all and
+        // they come back when the hint is cleared.
+        barre->addWidget(panneau);
+        panneaux_[size_t(i)] = panneau;
+    }
+}
+
+void TFPrincipale::ConnecteEditeur()
+{
+    connect(editeur_, &Editeur::PositionChangee, this, [this](const QString& t) { SetPanneau(0, t); });
+    connect(editeur_, &Editeur::ModifieChange, this, &TFPrincipale::AfficheModifie);
+    connect(editeur_, &Editeur::RemplacementChange, this, [this](bool) { AfficheRemplacement(); });
+    connect(editeur_, &Editeur::SelectionChangee, this, [this](bool presente) {
+        for (const char* nom : {"MenuCouper", "MenuCopier", "MenuSupprimer"})
+            Action(QString::fromLatin1(nom))->setEnabled(presente);
+    });
+    connect(editeur_, &Editeur::DefaireDisponible, Action(QStringLiteral("MenuDefaire")),
+            &QAction::setEnabled);
+    connect(editeur_, &Editeur::CollerDisponible, Action(QStringLiteral("MenuColler")),
+            &QAction::setEnabled);
+    editeur_->RafraichitIndicateurs();
+}
+
+QString TFPrincipale::Panneau(int i) const
+{
+    return i >= 0 && i < 4 ? panneaux_[size_t(i)]->text() : QString();
+}
+
+void TFPrincipale::SetPanneau(int i, const QString& texte)
+{
+    panneaux_[size_t(i)]->setText(texte);
+}
+
+void TFPrincipale::AfficheModifie(bool modifie)
+{
+    SetPanneau(1, Editeur::TexteModifie(modifie));
+}
+
+void TFPrincipale::AfficheRemplacement()
+{
+    SetPanneau(2, Editeur::TexteRemplacement(editeur_->ModeRemplacement()));
+}
+
+void TFPrincipale::OngletChange(int)
+{
+    // The menus follow the tab shown, whoever selected it.
+    QWidget* courant = dossier_->currentWidget();
+    menuChercher_->menuAction()->setVisible(courant == ongletText_);
+    menuEcran_->menuAction()->setVisible(courant == ongletGraph_);
+    if (courant == ongletText_) {
+        editeur_->setFocus();
+        SetPanneau(0, editeur_->TextePosition());
+    }
+    if (!demarre_)
+        return;
+    ChangeTables(courant == ongletDozoZur_);
+    if (courant == ongletDozoZur_)
+        ActualiseGrilles();
+}
+
+void TFPrincipale::ChangeTables(bool lectureSeule)
+{
+    try {
+        donnees_->TablesLectureSeule(lectureSeule);
+    } catch (const ErreurStockage& e) {
+        dialogues_.Erreur(QString::fromStdString(e.what()));
+    }
+}
+
+void TFPrincipale::TablesChangees()
+{
+    // Called at every write: only note it, and refresh the grids once the event loop is back
+    // (never row by row during a run).
+    if (grillesAActualiser_)
+        return;
+    grillesAActualiser_ = true;
+    QTimer::singleShot(0, this, &TFPrincipale::ActualiseGrilles);
+}
+
+void TFPrincipale::ActualiseGrilles()
+{
+    grillesAActualiser_ = false;
+    for (auto& m : modeles_)
+        m->Actualise();
+}
+
+bool TFPrincipale::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if ((objet == dossier_ || objet == dossier_->tabBar()) && evenement->type() == QEvent::FocusIn &&
+        dossier_->currentWidget() == ongletText_)
+        QTimer::singleShot(0, editeur_, [this] { editeur_->setFocus(); });
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+void TFPrincipale::showEvent(QShowEvent* evenement)
+{
+    QMainWindow::showEvent(evenement);
+    // Once the window has been laid out and painted: the drawing then has its real size
+    // and questions asked at start-up appear over a visible window.
+    if (!demarre_)
+        QTimer::singleShot(0, this, &TFPrincipale::EtapeAffichage);
+}
+
+void TFPrincipale::EtapeAffichage()
+{
+    if (demarre_)
+        return;
+    demarre_ = true;
+    try {
+        donnees_->CreeTables();
+    } catch (const ErreurStockage& e) {
+        dialogues_.Erreur(QString::fromStdString(e.what()));
+    }
+    if (!autoSauvegarde_->Proprietaire())
+        dialogues_.Information(
+            QStringLiteral("Un autre exemplaire du programme utilise déjà le dossier %1.\n"
+                           "Celui-ci ne fera pas de sauvegarde automatique.")
+                .arg(QDir::toNativeSeparators(dossierProgramme_)));
+    SetPanneau(0, editeur_->TextePosition());
+    setAcceptDrops(true);
+    editeur_->RafraichitIndicateurs();
+    visibilite_.ToutVisible();
+    vue_->VueOrigine();
+    EffaceDessin();
+    ExecuterClick();
+
+    if (autoSauvegarde_->Proprietaire() && autoSauvegarde_->Existe()) {
+        const Reponse r = dialogues_.Question(
+            QStringLiteral("Recupérer le fichier de sauvegarde précédent ?"), false);
+        if (r == Reponse::Oui)
+            OuvreFichier(autoSauvegarde_->Chemin());
+        else
+            autoSauvegarde_->Supprime();
+    } else if (!fichierLigneCommande_.isEmpty() && QFileInfo(fichierLigneCommande_).isFile()) {
+        OuvreFichier(QFileInfo(fichierLigneCommande_).absoluteFilePath());
+    }
+}
+
+void TFPrincipale::OptionsClick()
+{
+    options_->Execute(autoSauvegarde_->Tempo());
+}
+
+void TFPrincipale::AProposClick()
+{
+    about_->VersionLogiciel = QStringLiteral("1.0");
+    about_->exec();
+}
+
+bool TFPrincipale::AccepteFermeture()
+{
+    if (!DemandeEnregistrement())
+        return false;
+    // The autosave file goes once nothing is left unsaved, unless it is the document
+    // itself (a recovered file saved under its own name).
+    const bool estLeDocument =
+        QFileInfo(nomFichier_).absoluteFilePath() == QFileInfo(autoSauvegarde_->Chemin()).absoluteFilePath();
+    if (!lignes_->Modifie() && !estLeDocument)
+        autoSauvegarde_->Supprime(); // a failure is reported; the program still closes
+    donnees_->SetTablesPretes(false);
+    return true;
+}
+
+void TFPrincipale::closeEvent(QCloseEvent* evenement)
+{
+    if (fermetureAcceptee_ || AccepteFermeture()) {
+        fermetureAcceptee_ = true;
+        evenement->accept();
+    } else {
+        evenement->ignore();
+    }
+}
+
+void TFPrincipale::dragEnterEvent(QDragEnterEvent* evenement)
+{
+    if (evenement->mimeData()->hasUrls() && !evenement->mimeData()->urls().isEmpty() &&
+        evenement->mimeData()->urls().first().isLocalFile())
+        evenement->acceptProposedAction();
+}
+
+void TFPrincipale::dropEvent(QDropEvent* evenement)
+{
+    const QList<QUrl> urls = evenement->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    evenement->acceptProposedAction();
+    // The command may ask questions: let the drag end first.
+    const QString chemin = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, chemin] { FichierDepose(chemin); });
+}
+
+} // namespace velk

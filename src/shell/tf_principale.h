@@ -1,0 +1,214 @@
+// TFPrincipale, the main window: the three tabs (drawing, program text, element tables),
+// the menus and tool bar, the status bar, the document commands, the run with its message
+// list, the view commands and zoom mode, the autosave and closing.
+//
+// Every modal interaction goes through Dialogues, so a test drives whole commands offscreen.
+#pragma once
+
+#include "language/interfaces.h"
+#include "view/palette.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+
+namespace velk {
+
+class AutoSauvegarde;
+class Dessin;
+class Dialogues;
+class Editeur;
+class EtatVue;
+class Interprete;
+class LignesEditeur;
+class ListeMessagesVue;
+class ModeleTable;
+class Recherche;
+class TFAbout;
+class TFOptions;
+class TModuleDonnee;
+class ZoneMenu;
+
+// Mouse modes of the graphic tab.
+enum class ModeSouris { Aucun = 0, Selection = 1, Gomme = 2, Zoom = 3, FormeCanonique = 4,
+                        ZoneImpression = 5 };
+
+class TFPrincipale : public QMainWindow {
+    Q_OBJECT
+public:
+    // dossierProgramme ends with "/". The window creates the data module right after itself.
+    TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme,
+                 const QString& titreApplication, QWidget* parent = nullptr);
+    ~TFPrincipale() override;
+
+    // ---- State ----
+    const QString& NomFichier() const { return nomFichier_; }
+    const QString& DossierProgramme() const { return dossierProgramme_; }
+    const QString& TitreApplication() const { return titreApplication_; }
+    TModuleDonnee& Donnees() { return *donnees_; }
+    ListeLignes& Lignes();
+    Editeur& EditeurTexte() { return *editeur_; }
+    ListeMessagesVue& Messages() { return *messages_; }
+    EtatVue& Vue() { return *vue_; }
+    ZoneMenu& Palettes() { return *zoneMenu_; }
+    Dessin& SurfaceGraphique() { return *dessin_; }
+    TVisibilite& Visibilite() { return visibilite_; }
+    AutoSauvegarde& Sauvegarde() { return *autoSauvegarde_; }
+    QTabWidget& Dossier() { return *dossier_; }
+    ModeSouris Mode() const { return modeSouris_; }
+    int Outil() const { return outil_; }
+    bool Demarre() const { return demarre_; }
+    // Status panel i (0 to 3).
+    QString Panneau(int i) const;
+    QAction* Action(const QString& nom) const;
+    QMenu* MenuChercher() const { return menuChercher_; }
+    QMenu* MenuEcran() const { return menuEcran_; }
+    ModeleTable& Modele(int genre) { return *modeles_[size_t(genre)]; }
+
+    // The file named on the command line, opened at start-up when no autosave file waits.
+    void SetFichierLigneCommande(const QString& chemin) { fichierLigneCommande_ = chemin; }
+
+    // The show step, run once when the window is first shown: tables, view, first run,
+    // then recovery or the command-line file.
+    void EtapeAffichage();
+
+    // ---- Document commands ----
+    void NouveauClick();
+    void OuvrirClick();
+    // Both return true when the text was written.
+    bool EnregistrerClick();
+    bool EnregistrersousClick();
+    // False when the calling command must stop (Cancel, or Yes that left the text unsaved).
+    bool DemandeEnregistrement();
+    // Loads a file as the document; false (with a message) when it could not be read.
+    bool OuvreFichier(const QString& chemin);
+    void ChangeNomFichier(const QString& nom);
+    // A file dropped on the window.
+    bool FichierDepose(const QString& chemin);
+    void AfficheModifie(bool modifie);
+    void AfficheRemplacement();
+
+    // ---- Run and messages ----
+    void ExecuterClick();
+    void AfficheLigneMessage(int item);
+
+    // ---- Graphic tab ----
+    void InitAppli();
+    void ZoomOrigine();
+    void ZoomMoins();
+    void ZoomPlus();
+    void ZoomPrecedent();
+    void ZoomSuivant();
+    void CadrageClick();
+    void Redessine();
+    void EffaceDessin();
+    void BtnZoomClick(bool enfonce);
+    void DessinMouseDown(int colonne, int ligne);
+    void DessinMouseMove(int colonne, int ligne);
+    void DessinMouseUp(int colonne, int ligne);
+    void AfficheInvite(const QString& texte);
+    QString Invite() const;
+
+    // ---- Options, autosave, closing ----
+    void OptionsClick();
+    void AProposClick();
+    TFOptions& Options() { return *options_; }
+    // Closing without the window system: the answer closeEvent gives.
+    bool AccepteFermeture();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    // Construction, in tf_principale.cpp and fenetre_actions.cpp.
+    void CreeOnglets();
+    void CreeBarreEtat();
+    void CreeActions();
+    void CreeMenus();
+    void CreeBarreOutil();
+    void ConnecteEditeur();
+    QAction* NouvelleAction(const QString& nom, const QString& texte, const QKeySequence& touche,
+                            const QString& indice);
+    void OngletChange(int index);
+    void SetPanneau(int i, const QString& texte);
+    void ChangeTables(bool lectureSeule);
+    void ActualiseGrilles();
+    void TablesChangees();
+
+    // Documents.
+    QByteArray ContenuFichier() const;
+    bool EcritDocument(const QString& chemin, bool avecSecours);
+    void PrepareEntete();
+
+    // Zoom rubber band.
+    void TermineZoom(int colonne, int ligne);
+    void MajBoutonsHistorique();
+
+    Dialogues& dialogues_;
+    QString dossierProgramme_;
+    QString titreApplication_;
+    QString nomFichier_;
+    QString fichierLigneCommande_;
+    bool demarre_ = false;
+    bool fermetureAcceptee_ = false;
+    bool grillesAActualiser_ = false;
+
+    ModeSouris modeSouris_ = ModeSouris::Aucun;
+    int outil_ = 0;
+    bool glisserEnCours_ = false;
+    QPoint coin1_;
+    QPoint coin2_;
+    int couleurCourante_ = 0;
+    int coucheCourante_ = 0;
+    TVisibilite visibilite_;
+
+    // Widgets (owned by Qt's parent tree).
+    QTabWidget* dossier_ = nullptr;
+    QWidget* ongletGraph_ = nullptr;
+    QWidget* ongletText_ = nullptr;
+    QWidget* ongletDozoZur_ = nullptr;
+    ZoneMenu* zoneMenu_ = nullptr;
+    Dessin* dessin_ = nullptr;
+    QWidget* zoneGraphique_ = nullptr;
+    QLabel* zoneQR_ = nullptr;
+    Editeur* editeur_ = nullptr;
+    ListeMessagesVue* messages_ = nullptr;
+    std::array<QTableView*, 4> grilles_{};
+    std::array<QLabel*, 4> panneaux_{};
+    QToolBar* barreOutil_ = nullptr;
+    QComboBox* fonte_ = nullptr;
+    QSpinBox* taille_ = nullptr;
+    QMenu* menuChercher_ = nullptr;
+    QMenu* menuEcran_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    TFOptions* options_ = nullptr;
+    TFAbout* about_ = nullptr;
+
+    // Core objects, created once in this order after the window itself.
+    std::unique_ptr<LignesEditeur> lignes_;
+    std::unique_ptr<TModuleDonnee> donnees_;
+    std::unique_ptr<EtatVue> vue_;
+    std::unique_ptr<IndicateurOccupe> occupe_;
+    std::unique_ptr<Interprete> interprete_;
+    std::unique_ptr<Recherche> recherche_;
+    std::array<std::unique_ptr<ModeleTable>, 4> modeles_;
+    AutoSauvegarde* autoSauvegarde_ = nullptr;
+};
+
+} // namespace velk

@@ -1,0 +1,80 @@
+// The left strip of the graphic tab: the four palettes (general, construction, dimensioning,
+// chaining), one visible at a time. Each palette carries its own copy of the common buttons
+// (selection, eraser, framing, zoom, previous and next view, colour, visibility, canonical
+// forms); the copies share one signal and their states are kept together.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QToolButton;
+class QVBoxLayout;
+
+namespace velk {
+
+class ZoneMenu : public QWidget {
+    Q_OBJECT
+public:
+    enum Palette { MenuGeneral = 0, MenuConstruction = 1, MenuCotation = 2, MenuChainer = 3 };
+
+    explicit ZoneMenu(QWidget* parent = nullptr);
+
+    Palette PaletteVisible() const { return visible_; }
+    void AffichePalette(Palette p);
+
+    // Enables the four copies of "previous" / "next".
+    void SetPrecedentActif(bool actif);
+    void SetSuivantActif(bool actif);
+    bool PrecedentActif() const;
+    bool SuivantActif() const;
+
+    // Releases every toggle button (modes and tools).
+    void RelacheTout();
+    void RelacheZoom();
+    bool ZoomEnfonce() const;
+
+    // The button of the given object name on the visible palette, for tests and shortcuts.
+    QToolButton* Bouton(const QString& nom) const;
+
+signals:
+    void ZoomBascule(bool enfonce);
+    void GommeBascule(bool enfonce);
+    void FCanonBascule(bool enfonce);
+    void ZoomPrecedentClick();
+    void ZoomSuivantClick();
+    void CadrageClick();
+    void CouleurClick();
+    void VisibleClick();
+    // A construction or dimensioning tool button changed: its number and its new state.
+    void OutilClick(int outil, bool enfonce);
+    // A "Menu général" button brought the general palette back.
+    void RetourMenuGeneral();
+
+private:
+    struct Commun {
+        QToolButton* selection = nullptr;
+        QToolButton* gomme = nullptr;
+        QToolButton* cadrage = nullptr;
+        QToolButton* zoom = nullptr;
+        QToolButton* precedent = nullptr;
+        QToolButton* suivant = nullptr;
+        QToolButton* couleur = nullptr;
+        QToolButton* visible = nullptr;
+        QToolButton* fcanon = nullptr;
+    };
+
+    QWidget* CreePalette(Palette p);
+    QToolButton* AjouteBouton(QVBoxLayout* colonne, const QString& nom, const QString& texte,
+                              const QString& indice, bool bascule, bool actif = true);
+    void AjouteCommuns(QVBoxLayout* colonne, int suffixe);
+    void Exclusif(const std::vector<QToolButton*>& groupe);
+
+    std::array<QWidget*, 4> palettes_{};
+    std::array<Commun, 4> communs_{};
+    std::vector<QToolButton*> bascules_;
+    Palette visible_ = MenuGeneral;
+};
+
+} // namespace velk
