@@ -47,7 +47,7 @@ inline const char* NomGenre(GenreDialogue g)
 // One recorded call. `texte` is the question, message, value label or dialog title;
 // the other fields keep the arguments that matter for the call's kind.
 struct AppelDialogue {
-    GenreDialogue genre;
+    GenreDialogue genre = GenreDialogue::Question;
     QString texte;
     bool avecAnnuler = false; // Question
     int mode = 0;             // DemandeValeur
@@ -73,28 +73,32 @@ public:
     // Queue the next answers, in the order the program will ask.
     DialoguesScriptes& RepondQuestion(Reponse r)
     {
-        Entree e{GenreDialogue::Question};
+        Entree e;
+        e.genre = GenreDialogue::Question;
         e.reponse = r;
         reponses_.push_back(e);
         return *this;
     }
     DialoguesScriptes& RepondValeur(std::optional<QString> valeur)
     {
-        Entree e{GenreDialogue::DemandeValeur};
+        Entree e;
+        e.genre = GenreDialogue::DemandeValeur;
         e.valeur = std::move(valeur);
         reponses_.push_back(e);
         return *this;
     }
     DialoguesScriptes& RepondChoix1(int choix)
     {
-        Entree e{GenreDialogue::Choix1};
+        Entree e;
+        e.genre = GenreDialogue::Choix1;
         e.choix = choix;
         reponses_.push_back(e);
         return *this;
     }
     DialoguesScriptes& RepondFichierOuvrir(const QString& chemin, bool lectureSeule = false)
     {
-        Entree e{GenreDialogue::FichierOuvrir};
+        Entree e;
+        e.genre = GenreDialogue::FichierOuvrir;
         e.ouvrir.chemin = chemin;
         e.ouvrir.lectureSeule = lectureSeule;
         reponses_.push_back(e);
@@ -102,7 +106,8 @@ public:
     }
     DialoguesScriptes& RepondFichierEnregistrer(const QString& chemin)
     {
-        Entree e{GenreDialogue::FichierEnregistrer};
+        Entree e;
+        e.genre = GenreDialogue::FichierEnregistrer;
         e.chemin = chemin;
         reponses_.push_back(e);
         return *this;
@@ -131,7 +136,7 @@ public:
     // Dialogues
     Reponse Question(const QString& texte, bool avecAnnuler = true) override
     {
-        AppelDialogue a{GenreDialogue::Question, texte};
+        AppelDialogue a = Appel(GenreDialogue::Question, texte);
         a.avecAnnuler = avecAnnuler;
         appels_.push_back(a);
         Entree e;
@@ -144,17 +149,17 @@ public:
     }
     void Information(const QString& texte) override
     {
-        appels_.push_back({GenreDialogue::Information, texte});
+        appels_.push_back(Appel(GenreDialogue::Information, texte));
     }
     void Avertissement(const QString& texte) override
     {
-        appels_.push_back({GenreDialogue::Avertissement, texte});
+        appels_.push_back(Appel(GenreDialogue::Avertissement, texte));
     }
-    void Erreur(const QString& texte) override { appels_.push_back({GenreDialogue::Erreur, texte}); }
+    void Erreur(const QString& texte) override { appels_.push_back(Appel(GenreDialogue::Erreur, texte)); }
     std::optional<QString> DemandeValeur(const QString& libelle, int mode,
                                          QChar premierCaractere = QChar()) override
     {
-        AppelDialogue a{GenreDialogue::DemandeValeur, libelle};
+        AppelDialogue a = Appel(GenreDialogue::DemandeValeur, libelle);
         a.mode = mode;
         a.premierCaractere = premierCaractere;
         appels_.push_back(a);
@@ -165,7 +170,7 @@ public:
     }
     int Choix1() override
     {
-        appels_.push_back({GenreDialogue::Choix1, QString()});
+        appels_.push_back(Appel(GenreDialogue::Choix1, QString()));
         Entree e;
         if (!Prend(GenreDialogue::Choix1, QString(), e))
             return 0;
@@ -174,7 +179,7 @@ public:
     ChoixFichierOuvrir FichierOuvrir(const QString& titre, const QString& dossier,
                                      const QString& filtre) override
     {
-        AppelDialogue a{GenreDialogue::FichierOuvrir, titre};
+        AppelDialogue a = Appel(GenreDialogue::FichierOuvrir, titre);
         a.dossier = dossier;
         a.filtre = filtre;
         appels_.push_back(a);
@@ -187,7 +192,7 @@ public:
                                const QString& nomPropose, const QString& filtre,
                                const QString& extensionParDefaut) override
     {
-        AppelDialogue a{GenreDialogue::FichierEnregistrer, titre};
+        AppelDialogue a = Appel(GenreDialogue::FichierEnregistrer, titre);
         a.dossier = dossier;
         a.filtre = filtre;
         a.nomPropose = nomPropose;
@@ -198,9 +203,17 @@ public:
             return {};
         return e.chemin;
     }
-    void Bip() override { appels_.push_back({GenreDialogue::Bip, QString()}); }
+    void Bip() override { appels_.push_back(Appel(GenreDialogue::Bip, QString())); }
 
 private:
+    static AppelDialogue Appel(GenreDialogue g, const QString& texte)
+    {
+        AppelDialogue a;
+        a.genre = g;
+        a.texte = texte;
+        return a;
+    }
+
     struct Entree {
         GenreDialogue genre = GenreDialogue::Question;
         Reponse reponse = Reponse::Annuler;

@@ -13,6 +13,25 @@ namespace velk {
 namespace {
 constexpr int kEntree = 13;
 constexpr int kEchap = 27;
+
+// The value field. When the dialog opens with a first character already typed, taking
+// the focus must not select it, or the next key would replace it.
+class ChampSaisie : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool garderCurseur = false;
+
+protected:
+    void focusInEvent(QFocusEvent* evenement) override
+    {
+        QLineEdit::focusInEvent(evenement);
+        if (garderCurseur) {
+            deselect();
+            end(false);
+        }
+    }
+};
+
 } // namespace
 
 TFSaisie::TFSaisie(Dialogues& dialogues, QWidget* principale)
@@ -27,7 +46,7 @@ TFSaisie::TFSaisie(Dialogues& dialogues, QWidget* principale)
 
     texte_ = new QLabel(this);
     texte_->setGeometry(2, 0, 162, 24);
-    edit_ = new QLineEdit(this);
+    edit_ = new ChampSaisie(this);
     edit_->setGeometry(166, 1, 121, 22);
     edit_->installEventFilter(this);
 }
@@ -45,6 +64,7 @@ void TFSaisie::Prepare(const QString& libelle, int mode, QChar premierCaractere)
     toucheSortie_ = 0;
     valeurValide_ = false;
     edit_->clear();
+    static_cast<ChampSaisie*>(edit_)->garderCurseur = !premierCaractere.isNull();
     if (!premierCaractere.isNull()) {
         // The key typed in the drawing starts the value; the user types on after it.
         edit_->setText(QString(premierCaractere));
@@ -80,6 +100,12 @@ void TFSaisie::reject()
 {
     toucheSortie_ = kEchap;
     QDialog::reject();
+}
+
+void TFSaisie::done(int resultat)
+{
+    static_cast<ChampSaisie*>(edit_)->garderCurseur = false;
+    QDialog::done(resultat);
 }
 
 bool TFSaisie::eventFilter(QObject* objet, QEvent* evenement)

@@ -40,6 +40,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
     void reject() override;
+    void done(int resultat) override;
 
 private:
     void EditSaisieKeyPress(int touche);

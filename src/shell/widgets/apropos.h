@@ -19,12 +19,15 @@ public:
 
     // Set by the menu command before each showing ("1.0").
     QString VersionLogiciel = QStringLiteral("1.0");
+    // The application title; when empty, the application's display name.
+    QString TitreApplication;
 
     // Fills every field from the given facts (the showing reads them from the system).
     void Remplit(const InfosSysteme& infos);
 
     QLabel* TitreProgramme() const { return titreProgramme_; }
     QLabel* TitreVersion() const { return titreVersion_; }
+    QLabel* TitreLogiciel() const { return titreLogiciel_; }
     QLabel* Os() const { return os_; }
     QLabel* Utilisateur() const { return utilisateur_; }
     QLabel* Societe() const { return societe_; }
@@ -40,6 +43,7 @@ private:
     QLabel* icone_;
     QLabel* titreProgramme_;
     QLabel* titreVersion_;
+    QLabel* titreLogiciel_;
     QLabel* os_;
     QLabel* utilisateur_;
     QLabel* societe_;

@@ -6,6 +6,7 @@
 
 #include "language/interfaces.h"
 
+#include <QMetaObject>
 #include <QTextBlock>
 
 class QPlainTextEdit;
@@ -15,6 +16,9 @@ namespace velk {
 class LignesEditeur : public ListeLignes {
 public:
     explicit LignesEditeur(QPlainTextEdit& editeur);
+    ~LignesEditeur() override;
+    LignesEditeur(const LignesEditeur&) = delete;
+    LignesEditeur& operator=(const LignesEditeur&) = delete;
 
     // A text ending with a line break has no extra empty line after it, and an empty
     // text has no line at all.
@@ -40,6 +44,7 @@ private:
     // Last block read and its number; forgotten at every change of the document.
     mutable QTextBlock dernier_;
     mutable int numeroDernier_ = -1;
+    QMetaObject::Connection changement_;
 };
 
 } // namespace velk

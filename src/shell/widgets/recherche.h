@@ -6,6 +6,7 @@
 #include "construction/dialogues.h"
 
 #include <QDialog>
+#include <QTextCursor>
 #include <QTextDocument>
 
 class QCheckBox;
@@ -72,13 +73,13 @@ public slots:
     void DialogRemplacerReplace(bool tout);
 
 private:
-    // Selects the next match of texte after the selection (or from the start of the
-    // text); returns false, leaving the selection alone, when there is none.
-    bool CherchePuisSelectionne(const QString& texte, QTextDocument::FindFlags options);
-    // DialogRemplacerFind; returns true when a match is selected.
-    bool TrouvePourRemplacer();
-    void Prepare(DialogueRecherche& dialogue);
-    void Reduit();
+    // Moves c onto the next match of the replace dialog's text from position depart;
+    // false, leaving c alone, when there is none.
+    bool TrouveSuivant(QTextCursor& c, int depart, const DialogueRecherche& dialogue) const;
+    // End of a replacement: the replace dialog closes, the notice is shown, and the
+    // selection shrinks to its start.
+    void FinRemplacement(QTextCursor c);
+    void Montre(DialogueRecherche& dialogue);
 
     QPlainTextEdit& editeur_;
     Dialogues& dialogues_;
