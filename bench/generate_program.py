@@ -5,10 +5,11 @@ that nearly every construction has a solution, deterministic for a given seed.
     generate_program.py --statements 100000 --seed 1 > p100k.vlk
     generate_program.py --largest > largest.vlk     # 65 536 points, lines and circles
 
-Statements come in small groups whose geometry is known in advance (a circle, its centre,
-a point at a chosen distance from it, ...), so that intersections, tangents and tangent
-circles of given radius are constructed rather than refused. Groups also refer to random
-earlier elements, which spreads the reads over the whole tables.
+Every construction form of the language appears, with variables. Statements come in small
+groups whose geometry is known in advance (a circle, its centre, a point at a chosen
+distance from it, ...), so that intersections, tangents and tangent circles of given radius
+are constructed rather than refused. Groups also refer to random earlier elements, which
+spreads the reads over the whole tables.
 """
 import argparse
 import sys
@@ -85,6 +86,14 @@ class Program:
     def old_point(self):
         return self.rng.pick(self.points)
 
+    def two_points(self):
+        """Two different earlier points (a circle through its own centre has no radius)."""
+        a = self.old_point()
+        b = self.old_point()
+        while b == a:
+            b = self.old_point()
+        return a, b
+
     def old_line(self):
         return self.rng.pick(self.lignes)
 
@@ -143,7 +152,8 @@ class Program:
         radius = r.uniform(1, 300)
         self.add("C", f"C{c},{num(radius)}", float(num(radius)))
         self.add("C", f"C{c},{num(rc / 2)},G", rc + float(num(rc / 2)))
-        self.add("C", f"P{self.old_point()},P{self.old_point()}")
+        a, b = self.two_points()
+        self.add("C", f"P{a},P{b}")
         self.add("C", f"P{self.old_point()},L{self.old_line()}")
 
     def circle_line(self):

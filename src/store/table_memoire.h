@@ -1,11 +1,13 @@
 // One element table held in memory: a presence bitmap over the 65 536 possible numbers and
-// rows stored directly at their number, so that lookup, insertion and the search for the
-// lowest free number cost a handful of word operations, and walking yields increasing
+// rows stored directly at their number (in blocks allocated on first use, so that a small
+// program does not pay for the whole range), so that lookup, insertion and the search for
+// the lowest free number cost a handful of word operations, and walking yields increasing
 // numbers without any sorting.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,13 +33,14 @@ public:
     bool Existe(uint16_t n) const { return (bits_[n >> 6] >> (n & 63)) & 1u; }
 
     // Only meaningful when Existe(n).
-    const Ligne& Lit(uint16_t n) const { return rangees_[n]; }
+    const Ligne& Lit(uint16_t n) const { return (*blocs_[n / TailleBloc])[n % TailleBloc]; }
 
     // Inserts or replaces row n.
     void Ecrit(uint16_t n, const Ligne& rangee) {
-        if (rangees_.empty())
-            rangees_.resize(NombreNumeros); // allocated once, kept across emptyings
-        rangees_[n] = rangee;
+        auto& bloc = blocs_[n / TailleBloc];
+        if (!bloc)
+            bloc = std::make_unique<Bloc>(); // kept across emptyings
+        (*bloc)[n % TailleBloc] = rangee;
         if (!Existe(n)) {
             bits_[n >> 6] |= uint64_t{1} << (n & 63);
             ++nombre_;
@@ -99,9 +102,11 @@ public:
 
 private:
     static constexpr int NombreMots = NombreNumeros / 64;
+    static constexpr int TailleBloc = 256;
+    using Bloc = std::array<Ligne, TailleBloc>;
 
     std::array<uint64_t, NombreMots> bits_{};
-    std::vector<Ligne> rangees_;
+    std::array<std::unique_ptr<Bloc>, NombreNumeros / TailleBloc> blocs_;
     int nombre_ = 0;
     mutable int motLibre_ = 0;
     mutable std::vector<uint16_t> ordre_;
