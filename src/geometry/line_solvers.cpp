@@ -252,6 +252,9 @@ TRecLigne LigneRotation(const TRecLigne& L, const TRecPoint& P, Reel N1, bool& S
     // 2. Otherwise the foot of the perpendicular from P turns about P.
     const TRecPoint H = Projection(P, L);
     const Reel r = Distance(P, H);
+    // P on L but away from its base point: the foot is P itself and does not move, so
+    // the turned line passes through P (the angle of a zero vector is not needed).
+    if (r == 0) return resultat(ligne(P.X, P.Y, NormeAngle(L.Aod + a)), SansSolution);
     Reel g = std::acos((H.X - P.X) / r);
     if (H.Y < P.Y) g = DeuxPi - g;
     return resultat(

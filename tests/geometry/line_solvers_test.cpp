@@ -242,10 +242,13 @@ TEST(LigneRotation, TurnsTheLineAboutThePoint) {
     EXPECT_NEAR(DistanceALigne(b.X, b.Y, r), 0, Tol);
     EXPECT_NEAR(DistanceALigne(P.X, P.Y, r), DistanceALigne(P.X, P.Y, L), Tol);
 
-    // P on L but not its base point: the foot is P itself and no angle exists.
-    sans = false;
-    LigneRotation(Li(0, 0, 0), Pt(5, 0), 30, sans);
-    EXPECT_TRUE(sans);
+    // P on L away from its base point: the turned line still passes through P.
+    sans = true;
+    const TRecLigne sur = LigneRotation(Li(0, 0, 0), Pt(5, 0), 30, sans);
+    EXPECT_FALSE(sans);
+    EXPECT_EQ(sur.Xpd, 5);
+    EXPECT_EQ(sur.Ypd, 0);
+    EXPECT_EQ(sur.Aod, 30 * DegreEnRadian);
 }
 
 TEST(LigneBissectrice, DependsOnArgumentOrder) {
