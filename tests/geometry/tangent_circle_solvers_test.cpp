@@ -140,6 +140,11 @@ TEST(CerclePointCercleRayon, BetweenThresholdsTouchesAndPasses) {
     ExpectCentre(CerclePointCercleRayon(Pt(5, 0), Ci(0, 0, 5), 2, 'E', 'D', sans), 7, 0);
     ExpectCentre(CerclePointCercleRayon(Pt(5, 0), Ci(0, 0, 5), 2, 'E', 'G', sans), 3, 0);
     EXPECT_FALSE(sans);
+    // At the top of C that line is built in memory with the exact direction 3π/2, so the
+    // vertical branch decides: D takes the upper candidate, G the lower one.
+    ExpectCentre(CerclePointCercleRayon(Pt(0, 5), Ci(0, 0, 5), 2, 'E', 'D', sans), 0, 7, 0);
+    ExpectCentre(CerclePointCercleRayon(Pt(0, 5), Ci(0, 0, 5), 2, 'I', 'G', sans), 0, 3, 0);
+    EXPECT_FALSE(sans);
 }
 
 TEST(CercleDeuxLignesRayon, TangentToBothOnTheChosenSides) {
