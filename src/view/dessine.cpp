@@ -4,8 +4,10 @@
 #include "store/module_donnee.h"
 #include "geometry/conventions.h"
 #include "view/decoupe_ligne.h"
+#include "view/trace_image.h"
 
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPen>
 
 #include <algorithm>
@@ -36,7 +38,16 @@ Peintre::Peintre(QPainter& painter, const TVue& vue, const TVisibilite& visibili
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.setBrush(Qt::NoBrush);
-    traits_.reserve(1024);
+    QPaintDevice* appareil = painter_.device();
+    if (appareil != nullptr && appareil->devType() == QInternal::Image && !painter_.hasClipping()
+        && painter_.worldTransform().isIdentity() && painter_.paintEngine() != nullptr
+        && painter_.paintEngine()->type() == QPaintEngine::Raster) {
+        QImage* image = static_cast<QImage*>(appareil);
+        if (TraceImage::Accepte(*image))
+            trace_ = std::make_unique<TraceImage>(*image);
+    }
+    if (!trace_)
+        traits_.reserve(1024);
 }
 
 Peintre::~Peintre()
@@ -64,9 +75,21 @@ void Peintre::ChoisitCouleur(int32_t couleur)
         return;
     EnvoieTraits();
     couleur_ = couleur;
+    if (trace_) {
+        trace_->SetCouleur(CouleurQt(couleur).rgb());
+        return;
+    }
     QPen pen(CouleurQt(couleur));
     pen.setWidth(1);
     painter_.setPen(pen);
+}
+
+void Peintre::Trait(int x0, int y0, int x1, int y1)
+{
+    if (trace_)
+        trace_->Ligne(x0, y0, x1, y1);
+    else
+        traits_.emplace_back(x0, y0, x1, y1);
 }
 
 void Peintre::DessinePoint(const TRecPoint& p)
@@ -84,8 +107,8 @@ void Peintre::DessinePoint(const TRecPoint& p)
     // Two diagonals of 2s-1 pixels each, crossing at the point (the painter draws both
     // end pixels of a stroke).
     const int x = static_cast<int>(px), y = static_cast<int>(py);
-    traits_.emplace_back(x - s + 1, y - s + 1, x + s - 1, y + s - 1);
-    traits_.emplace_back(x + s - 1, y - s + 1, x - s + 1, y + s - 1);
+    Trait(x - s + 1, y - s + 1, x + s - 1, y + s - 1);
+    Trait(x + s - 1, y - s + 1, x - s + 1, y + s - 1);
 }
 
 void Peintre::DessineLigne(const TRecLigne& l)
@@ -97,8 +120,8 @@ void Peintre::DessineLigne(const TRecLigne& l)
     if (c.Nombre < 2 || c.Points[0] == c.Points[1])
         return;
     ChoisitCouleur(l.Couleur);
-    traits_.emplace_back(static_cast<int>(c.Points[0].X), static_cast<int>(c.Points[0].Y),
-                         static_cast<int>(c.Points[1].X), static_cast<int>(c.Points[1].Y));
+    Trait(static_cast<int>(c.Points[0].X), static_cast<int>(c.Points[0].Y), static_cast<int>(c.Points[1].X),
+          static_cast<int>(c.Points[1].Y));
 }
 
 void Peintre::DessineCercle(const TRecCercle& c)
@@ -131,7 +154,10 @@ void Peintre::DessineCercle(const TRecCercle& c)
     const int px = XEcran(vue_, c.Xc);
     const int py = YEcran(vue_, c.Yc);
     const int rp = std::abs(ArrondiEntier(c.Rc * vue_.Echelle));
-    painter_.drawEllipse(QPoint(px, py), rp, rp);
+    if (trace_)
+        trace_->Cercle(px, py, rp);
+    else
+        painter_.drawEllipse(QPoint(px, py), rp, rp);
 }
 
 void Peintre::CercleImmense(Reel cx, Reel cy, Reel r)
@@ -161,6 +187,12 @@ void Peintre::CercleImmense(Reel cx, Reel cy, Reel r)
         const Reel a = theta0 - phi + (2 * phi * i) / n;
         polyligne_.emplace_back(static_cast<double>(cx + r * std::cos(a)),
                                 static_cast<double>(cy + r * std::sin(a)));
+    }
+    if (trace_) {
+        for (size_t i = 1; i < polyligne_.size(); ++i)
+            trace_->Ligne(std::lround(polyligne_[i - 1].x()), std::lround(polyligne_[i - 1].y()),
+                          std::lround(polyligne_[i].x()), std::lround(polyligne_[i].y()));
+        return;
     }
     painter_.drawPolyline(polyligne_.data(), static_cast<int>(polyligne_.size()));
 }

@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QLine>
 #include <QPoint>
+
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -16,6 +18,7 @@ class QPainter;
 namespace velk {
 
 class TModuleDonnee;
+class TraceImage;
 
 enum class Support {
     Ecran,      // point crosses of half-size 3
@@ -24,7 +27,8 @@ enum class Support {
 
 // Paints elements one after the other in the order given, with a 1-pixel pen in the
 // element's palette colour, skipping hidden ones. Consecutive strokes of one colour are
-// sent to the painter together; Termine (or the destructor) sends what is left.
+// sent to the painter together; Termine (or the destructor) sends what is left. On a
+// plain 32-bit image the strokes are written to its pixels directly.
 class Peintre {
 public:
     Peintre(QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
@@ -41,6 +45,7 @@ public:
 private:
     void ChoisitCouleur(int32_t couleur);
     void EnvoieTraits();
+    void Trait(int x0, int y0, int x1, int y1);
     void CercleImmense(Reel cx, Reel cy, Reel r);
 
     QPainter& painter_;
@@ -50,6 +55,9 @@ private:
     int couleur_ = -1;
     std::vector<QLine> traits_;
     std::vector<QPointF> polyligne_;
+    // Set when the painter draws straight onto a 32-bit image: pixels are then written
+    // directly, in the same order.
+    std::unique_ptr<TraceImage> trace_;
 };
 
 // Each element alone (the run draws every element as soon as it is stored).

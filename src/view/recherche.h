@@ -6,6 +6,7 @@
 #include "view/vue.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace velk {
 
@@ -26,12 +27,15 @@ constexpr int TolerancePixels = 9;
 
 // The searches walk the tables in increasing number and consider only elements whose kind,
 // colour and layer are visible. Distances are compared strictly with 9 / Echelle.
+// An instance keeps a compact copy of the tables, refreshed whenever they change, so that
+// a pick skips far elements with a few double operations each; keep one for the life of
+// the view to profit from it. The view and the flags are read at every pick.
 class RechercheElements {
 public:
-    RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite)
-        : donnees_(donnees), vue_(vue), visibilite_(visibilite)
-    {
-    }
+    RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite);
+    ~RechercheElements();
+    RechercheElements(const RechercheElements&) = delete;
+    RechercheElements& operator=(const RechercheElements&) = delete;
 
     // Fills the whole answer; true when anything was found.
     bool ChercheElements(int32_t colonne, int32_t ligne, TElementsProches& reponse);
@@ -43,9 +47,13 @@ public:
     int CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second);
 
 private:
+    struct Copie;
+    const Copie& Actuelle();
+
     TModuleDonnee& donnees_;
     const TVue& vue_;
     const TVisibilite& visibilite_;
+    std::unique_ptr<Copie> copie_;
 };
 
 // Keeps the two best candidates by distance: a candidate beats a held one only when strictly

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace velk {
@@ -184,6 +185,96 @@ TEST(DeuxPlacesTest, SecondSlotOnlyTakesStrictlyNearer)
     EXPECT_EQ(p.Premier(), 6);
     EXPECT_EQ(p.Second(), 1);
     EXPECT_EQ(p.Nombre(), 2);
+}
+
+// The searches skip far elements with cheap arithmetic before measuring exactly; they must
+// give the same answers as measuring every element. Elements are crowded around the click,
+// many right at the tolerance, at several scales and far from the origin.
+TEST(PickingOracle, SameAnswersAsMeasuringEveryElement)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> u(-1, 1);
+    int trouves = 0;
+    for (int essai = 0; essai < 40; ++essai) {
+        TModuleDonnee donnees;
+        donnees.CreeTables();
+        TVue vue;
+        vue.Largeur = vue.Hauteur = 500;
+        vue.Echelle = std::pow(10.0L, (essai % 7) - 3);
+        vue.OrigineX = 1e5 * (essai % 3) - 250 / vue.Echelle;
+        vue.OrigineY = -3e4 * (essai % 2) - 250 / vue.Echelle;
+        TRecPoint clic;
+        clic.X = XReel(vue, 250);
+        clic.Y = YReel(vue, 250);
+        const Reel tol = 9 / vue.Echelle;
+        for (uint16_t n = 0; n < 300; ++n) {
+            const Reel r = tol * (1 + 0.05L * u(rng)); // around the tolerance
+            const Reel a = 3.2L * (u(rng) + 1);
+            TRecPoint p;
+            p.X = clic.X + r * std::cos(a);
+            p.Y = clic.Y + r * std::sin(a);
+            donnees.EcritPoint(n, p);
+            TRecLigne l;
+            l.Aod = n % 5 == 0 ? 0 : 3.2L * (u(rng) + 1);
+            const Reel d = tol * (1 + 0.05L * u(rng)), t = 1e3L * tol * u(rng);
+            l.Xpd = clic.X - d * std::sin(l.Aod) + t * std::cos(l.Aod);
+            l.Ypd = clic.Y + d * std::cos(l.Aod) + t * std::sin(l.Aod);
+            donnees.EcritLigne(n, l);
+            TRecCercle c;
+            c.Rc = tol * 50 * (u(rng) + 1.01L);
+            const Reel e = c.Rc + tol * (1 + 0.05L * u(rng)) * (n % 2 ? 1 : -1);
+            c.Xc = clic.X + e * std::cos(a);
+            c.Yc = clic.Y + e * std::sin(a);
+            donnees.EcritCercle(n, c);
+        }
+        // The reference: every element measured as the rules say.
+        int32_t numPoint = 0;
+        Reel meilleure = tol;
+        TRecPoint p;
+        for (bool ok = donnees.PremierPoint(p); ok; ok = donnees.PointSuivant(p))
+            if (Distance(clic, p) < meilleure)
+                meilleure = Distance(clic, p), numPoint = p.Numero;
+        DeuxPlaces lignes, cercles;
+        TRecLigne l;
+        for (bool ok = donnees.PremiereLigne(l); ok; ok = donnees.LigneSuivante(l))
+            if (Distance(clic, Projection(clic, l)) < tol)
+                lignes.Propose(l.Numero, Distance(clic, Projection(clic, l)));
+        TRecCercle c;
+        TRecPoint centre;
+        for (bool ok = donnees.PremierCercle(c); ok; ok = donnees.CercleSuivant(c)) {
+            centre.X = c.Xc;
+            centre.Y = c.Yc;
+            const Reel d = Distance(clic, centre) - c.Rc;
+            if (-tol < d && d < tol)
+                cercles.Propose(c.Numero, d);
+        }
+
+        TVisibilite visibilite;
+        RechercheElements recherche(donnees, vue, visibilite);
+        TElementsProches r;
+        recherche.ChercheElements(250, 250, r);
+        EXPECT_EQ(r.NumPoint, numPoint) << essai;
+        EXPECT_EQ(r.NbLignes, lignes.Nombre()) << essai;
+        EXPECT_EQ(r.NumLigne1, lignes.Premier()) << essai;
+        EXPECT_EQ(r.NumLigne2, lignes.Second()) << essai;
+        EXPECT_EQ(r.NbCercles, cercles.Nombre()) << essai;
+        EXPECT_EQ(r.NumCercle1, cercles.Premier()) << essai;
+        EXPECT_EQ(r.NumCercle2, cercles.Second()) << essai;
+        trouves += r.PointTrouve + r.NbLignes + r.NbCercles;
+    }
+    EXPECT_GT(trouves, 150); // the crowd does reach inside the tolerance
+}
+
+TEST_F(Picking, AnInstanceFollowsChangesOfTheTables)
+{
+    RechercheElements recherche(donnees, vue, visibilite);
+    int32_t n = -1;
+    EXPECT_FALSE(recherche.PointProche(100, 100, n));
+    Point(5, 101, 101);
+    EXPECT_TRUE(recherche.PointProche(100, 100, n));
+    EXPECT_EQ(n, 5);
+    donnees.VideTables();
+    EXPECT_FALSE(recherche.PointProche(100, 100, n));
 }
 
 } // namespace
