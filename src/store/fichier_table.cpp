@@ -51,6 +51,8 @@ FichierTable::~FichierTable() { Ferme(); }
 void FichierTable::Ferme() {
     sqlite3_finalize(insertion_);
     insertion_ = nullptr;
+    sqlite3_finalize(remplacement_);
+    remplacement_ = nullptr;
     sqlite3_close(db_);
     db_ = nullptr;
 }
@@ -169,7 +171,7 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
             // protects the file against a crash of the program in mid-write.
             Execute("PRAGMA synchronous=OFF");
             Execute("PRAGMA journal_mode=DELETE");
-            Execute("PRAGMA cache_size=-16000");
+            Execute("PRAGMA cache_size=-500");
             if (!SchemaConforme())
                 CreeSchema();
             break;
@@ -183,15 +185,18 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
         }
     }
 
-    std::string sql = std::string("INSERT INTO ") + description_.table + " VALUES (?";
+    std::string valeurs = std::string(description_.table) + " VALUES (?";
     for (size_t i = 0; i < description_.colonnes.size(); ++i)
-        sql += ",?";
-    sql += ")";
-    const int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &insertion_, nullptr);
+        valeurs += ",?";
+    valeurs += ")";
+    int rc = sqlite3_prepare_v2(db_, ("INSERT INTO " + valeurs).c_str(), -1, &insertion_,
+                                nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db_, ("INSERT OR REPLACE INTO " + valeurs).c_str(), -1,
+                                &remplacement_, nullptr);
     if (rc != SQLITE_OK) {
-        const int code = rc;
         Ferme();
-        Echec(code);
+        Echec(rc);
     }
 }
 
@@ -200,22 +205,33 @@ void FichierTable::Vide() {
 }
 
 void FichierTable::Reecrit(const std::function<bool(RangeeBrute&)>& suivante) {
+    Transaction(true, insertion_, suivante);
+}
+
+void FichierTable::Complete(const std::function<bool(RangeeBrute&)>& suivante) {
+    Transaction(false, remplacement_, suivante);
+}
+
+void FichierTable::Transaction(bool effacer, sqlite3_stmt* insertion,
+                               const std::function<bool(RangeeBrute&)>& suivante) {
     if (!db_)
         throw ErreurStockage("Le fichier de table " + Cite(chemin_) + " n'est pas ouvert.");
     Execute("BEGIN IMMEDIATE");
     int rc = SQLITE_OK;
-    const std::string effacement = std::string("DELETE FROM ") + description_.table;
-    rc = sqlite3_exec(db_, effacement.c_str(), nullptr, nullptr, nullptr);
+    if (effacer) {
+        const std::string effacement = std::string("DELETE FROM ") + description_.table;
+        rc = sqlite3_exec(db_, effacement.c_str(), nullptr, nullptr, nullptr);
+    }
     RangeeBrute r;
     while (rc == SQLITE_OK && suivante(r)) {
         int col = 1;
-        sqlite3_bind_int(insertion_, col++, r.numero);
+        sqlite3_bind_int(insertion, col++, r.numero);
         for (int i = 0; i < nReels_; ++i)
-            sqlite3_bind_double(insertion_, col++, r.reels[i]);
+            sqlite3_bind_double(insertion, col++, r.reels[i]);
         for (int i = 0; i < nEntiers_; ++i)
-            sqlite3_bind_int(insertion_, col++, r.entiers[i]);
-        rc = sqlite3_step(insertion_);
-        sqlite3_reset(insertion_);
+            sqlite3_bind_int(insertion, col++, r.entiers[i]);
+        rc = sqlite3_step(insertion);
+        sqlite3_reset(insertion);
         if (rc == SQLITE_DONE)
             rc = SQLITE_OK;
     }

@@ -57,9 +57,15 @@ public:
     // ErreurStockage.
     void Reecrit(const std::function<bool(RangeeBrute&)>& suivante);
 
+    // Adds the rows that suivante yields, replacing rows of the same number, in one
+    // transaction. Throws ErreurStockage.
+    void Complete(const std::function<bool(RangeeBrute&)>& suivante);
+
 private:
     void Ferme();
     void Execute(const char* sql);
+    void Transaction(bool effacer, sqlite3_stmt* insertion,
+                     const std::function<bool(RangeeBrute&)>& suivante);
     [[noreturn]] void Echec(int code) const;
     bool SchemaConforme();
     void CreeSchema();
@@ -69,6 +75,7 @@ private:
     const DescriptionTable& description_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* insertion_ = nullptr;
+    sqlite3_stmt* remplacement_ = nullptr;
     int nReels_ = 0;
     int nEntiers_ = 0;
 };

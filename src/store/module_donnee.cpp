@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cmath>
 #include <sys/stat.h>
+#include <vector>
 
 namespace velk {
 
@@ -102,16 +103,33 @@ bool Copie(const T& t, int n, Rec& rec) {
 }
 
 template <class T>
-void Persiste(FichierTable& f, const T& t) {
+void Remplit(RangeeBrute& r, const T& t, int n) {
+    const auto& rangee = t.Lit(static_cast<uint16_t>(n));
+    r.numero = n;
+    r.reels = rangee.reels.data();
+    r.entiers = rangee.entiers.data();
+}
+
+// Writes table t to its file: the whole table when ecrits is null, otherwise only the rows
+// numbered in ecrits (written since the file was last brought up to date).
+template <class T>
+void Persiste(FichierTable& f, const T& t, const std::vector<uint16_t>* ecrits) {
+    if (ecrits) {
+        size_t i = 0;
+        f.Complete([&](RangeeBrute& r) {
+            if (i == ecrits->size())
+                return false;
+            Remplit(r, t, (*ecrits)[i++]);
+            return true;
+        });
+        return;
+    }
     int n = -1;
     f.Reecrit([&](RangeeBrute& r) {
         n = t.Suivant(n + 1);
         if (n < 0)
             return false;
-        const auto& rangee = t.Lit(static_cast<uint16_t>(n));
-        r.numero = n;
-        r.reels = rangee.reels.data();
-        r.entiers = rangee.entiers.data();
+        Remplit(r, t, n);
         return true;
     });
 }
@@ -131,9 +149,17 @@ struct TModuleDonnee::Impl {
     TableVariables variables;
     TableFormes formes;
 
+    // What changed in a table since its file was last written: nothing, some rows written
+    // (a single statement adds one), or enough to rewrite the whole file.
+    struct Suivi {
+        bool modifie = false;
+        bool toutReecrire = false;
+        std::vector<uint16_t> ecrits;
+    };
+    static constexpr size_t LimiteEcrits = 4096;
+
     std::array<std::unique_ptr<FichierTable>, NombreTables> fichiers;
-    // Tables whose file no longer matches memory.
-    std::array<bool, NombreTables> modifie{};
+    std::array<Suivi, NombreTables> suivi;
     bool lectureSeule = false;
     bool pretes = false;
     int delaiVerrou = 2000;
@@ -142,11 +168,33 @@ struct TModuleDonnee::Impl {
     std::function<void()> observateur;
     int curseurPoint = -1, curseurLigne = -1, curseurCercle = -1, curseurVariable = -1;
 
-    void Change(Table t) {
-        modifie[t] = true;
+    void Notifie() {
         ++version;
         if (observateur)
             observateur();
+    }
+
+    void Ecrit(Table t, uint16_t n) {
+        Suivi& s = suivi[t];
+        s.modifie = true;
+        if (!s.toutReecrire) {
+            if (s.ecrits.size() < LimiteEcrits) {
+                s.ecrits.push_back(n);
+            } else {
+                s.toutReecrire = true;
+                s.ecrits.clear();
+            }
+        }
+        Notifie();
+    }
+
+    void Vide(Table t) {
+        MarqueAReecrire(t);
+        Notifie();
+    }
+
+    void MarqueAReecrire(Table t) {
+        suivi[t] = Suivi{true, true, {}};
     }
 
     // Writing while read-only is a fault of the caller: loud in debug builds, and
@@ -169,7 +217,7 @@ struct TModuleDonnee::Impl {
             return;
         }
         table.Ecrit(n, r);
-        Change(t);
+        Ecrit(t, n);
     }
 
     std::string Chemin(Table t) const {
@@ -181,20 +229,22 @@ struct TModuleDonnee::Impl {
 
     void Persiste(Table t) {
         FichierTable& f = *fichiers[t];
+        const Suivi& s = suivi[t];
+        const std::vector<uint16_t>* ecrits = s.toutReecrire ? nullptr : &s.ecrits;
         switch (t) {
-        case TPoint: velk::Persiste(f, points); break;
-        case TLigne: velk::Persiste(f, lignes); break;
-        case TCercle: velk::Persiste(f, cercles); break;
-        case TVariable: velk::Persiste(f, variables); break;
-        case TForme: velk::Persiste(f, formes); break;
+        case TPoint: velk::Persiste(f, points, ecrits); break;
+        case TLigne: velk::Persiste(f, lignes, ecrits); break;
+        case TCercle: velk::Persiste(f, cercles, ecrits); break;
+        case TVariable: velk::Persiste(f, variables, ecrits); break;
+        case TForme: velk::Persiste(f, formes, ecrits); break;
         case NombreTables: break;
         }
-        modifie[t] = false;
+        suivi[t] = Suivi{};
     }
 
     void PersisteModifiees() {
         for (int i = 0; i < NombreTables; ++i)
-            if (modifie[i] && fichiers[i])
+            if (suivi[i].modifie && fichiers[i])
                 Persiste(static_cast<Table>(i));
     }
 };
@@ -219,12 +269,13 @@ void TModuleDonnee::CreeTables() {
     d->pretes = false;
     VideTables();
     if (d->dossier.empty()) {
-        d->modifie.fill(false);
+        d->suivi.fill(Impl::Suivi{});
         d->pretes = true;
         return;
     }
     // Until every file is emptied, a later switch must rewrite them all.
-    d->modifie.fill(true);
+    for (int i = 0; i < NombreTables; ++i)
+        d->MarqueAReecrire(static_cast<Table>(i));
     if (!DossierExiste(d->dossier))
         throw ErreurStockage("Le dossier « " + d->dossier +
                              " » n'existe pas : impossible de créer le fichier de table « " +
@@ -236,7 +287,7 @@ void TModuleDonnee::CreeTables() {
         fichier->Ouvre(d->delaiVerrou);
         fichier->Vide();
         d->fichiers[t] = std::move(fichier);
-        d->modifie[t] = false;
+        d->suivi[t] = Impl::Suivi{};
     }
     d->pretes = true;
 }
@@ -246,7 +297,7 @@ void TModuleDonnee::VideTables() {
         if (table.Nombre() == 0)
             return;
         table.Vide();
-        d->Change(t);
+        d->Vide(t);
     };
     vide(d->points, TPoint);
     vide(d->lignes, TLigne);

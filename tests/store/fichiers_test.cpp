@@ -163,6 +163,47 @@ TEST(Fichiers, UnchangedTablesAreNotRewritten) {
     EXPECT_EQ(Requete(points, "SELECT Numero FROM Point").size(), 2u);
 }
 
+// Statements executed one at a time between switches: only what they wrote goes to the
+// files, which must still match the tables exactly, however many there are.
+TEST(Fichiers, SingleStatementsKeepTheFilesExact) {
+    DossierTemporaire dossier;
+    const std::string points = dossier.Fichier("Points.DB");
+    const std::string variables = dossier.Fichier("Variables.DB");
+    TModuleDonnee store(dossier.Chemin());
+    store.CreeTables();
+    for (uint16_t n = 0; n < 10; ++n)
+        store.EcritPoint(n, TRecPoint{0, Reel(n), 0, 0, 0});
+    store.EcritVariable(1, 5);
+    store.TablesLectureSeule(true);
+
+    store.TablesLectureSeule(false);
+    store.EcritPoint(20, TRecPoint{0, 20, 1, 2, 3});
+    store.EcritVariable(1, 7);
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT COUNT(*), SUM(Numero) FROM Point"), (Lignes{{11, 65}}));
+    EXPECT_EQ(Requete(points, "SELECT * FROM Point WHERE Numero = 20"),
+              (Lignes{{20, 20, 1, 2, 3}}));
+    EXPECT_EQ(Requete(variables, "SELECT * FROM Variable"), (Lignes{{1, 7}}));
+
+    // Many single writes in a row, past any batching the store may do.
+    for (int n = 100; n < 6100; ++n) {
+        store.TablesLectureSeule(false);
+        store.EcritPoint(static_cast<uint16_t>(n), TRecPoint{0, Reel(n), 0, 0, 0});
+        if (n % 1000 == 0)
+            store.TablesLectureSeule(true);
+    }
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT COUNT(*), SUM(X) FROM Point"),
+              (Lignes{{6011, 65 + 18597000}})); // 100 + 101 + ... + 6099
+
+    store.VideTables();
+    store.TablesLectureSeule(false);
+    store.EcritPoint(3, TRecPoint{});
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT Numero FROM Point"), (Lignes{{3}}));
+    EXPECT_TRUE(Requete(variables, "SELECT * FROM Variable").empty());
+}
+
 TEST(Fichiers, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
     DossierTemporaire dossier;
     {
