@@ -28,9 +28,9 @@ int Echec(std::FILE* erreurs, const std::string& message) {
 } // namespace
 
 int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs) {
-    std::vector<std::string> lignes;
+    ProgrammeCharge programme;
     try {
-        lignes = LitFichierProgramme(options.programme);
+        programme = ChargeProgramme(options.programme);
     } catch (const ErreurFichier& e) {
         return Echec(erreurs, e.what());
     }
@@ -50,7 +50,7 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         DessinMuet dessin;
         OccupeMuet occupe;
         Interprete interprete(tables, messages, dessin, occupe);
-        const int nombre = interprete.ExecuteProgramme(lignes);
+        const int nombre = interprete.ExecuteProgramme(programme.lignes);
 
         std::string texte;
         if (options.json) {

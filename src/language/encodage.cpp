@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstring>
 
 namespace velk {
 
@@ -65,6 +66,14 @@ size_t LongueurSequence(std::string_view s, size_t i) {
 
 bool EstUtf8Valide(std::string_view octets) {
     for (size_t i = 0; i < octets.size();) {
+        // Runs of ASCII, by far the common case, are skipped eight bytes at a time.
+        while (i + 8 <= octets.size()) {
+            uint64_t mot;
+            std::memcpy(&mot, octets.data() + i, 8);
+            if (mot & 0x8080808080808080ULL) break;
+            i += 8;
+        }
+        if (i >= octets.size()) break;
         const size_t l = LongueurSequence(octets, i);
         if (l == 0) return false;
         i += l;
@@ -104,14 +113,37 @@ std::string Utf8Assaini(std::string_view octets) {
 }
 
 void EnleveBlancs(std::string_view ligne, std::string& sortie) {
-    sortie.clear();
-    bool horsAscii = false;
-    for (char ch : ligne) {
+    sortie.resize(ligne.size());
+    char* ecrit = sortie.data();
+    unsigned char horsAscii = 0;
+    // Statements are mostly written in capitals without blanks: eight such bytes at a time
+    // are copied as they are.
+    size_t i = 0;
+    constexpr uint64_t Un = 0x0101010101010101ULL;
+    constexpr uint64_t Haut = 0x8080808080808080ULL;
+    while (i + 8 <= ligne.size()) {
+        uint64_t mot;
+        std::memcpy(&mot, ligne.data() + i, 8);
+        const uint64_t blanc = mot ^ (Un * ' ');
+        const uint64_t aBlanc = (blanc - Un) & ~blanc & Haut;
+        // Bytes from 'a' to 'z' (all below 0x80): x + (0x80 - 'a') and x + (0x80 - 'z' - 1)
+        // differ in their high bit exactly for them.
+        const uint64_t bas = mot & ~Haut;
+        const uint64_t minuscule =
+            ((bas + Un * (0x80 - 'a')) ^ (bas + Un * (0x80 - 'z' - 1))) & ~mot & Haut;
+        if ((aBlanc | minuscule | (mot & Haut)) != 0) break;
+        std::memcpy(ecrit, &mot, 8);
+        ecrit += 8;
+        i += 8;
+    }
+    for (char ch : ligne.substr(i)) {
         if (ch == ' ') continue;
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-        horsAscii |= static_cast<unsigned char>(ch) >= 0x80;
-        sortie += ch;
+        horsAscii |= static_cast<unsigned char>(ch);
+        *ecrit++ = ch;
     }
+    sortie.resize(static_cast<size_t>(ecrit - sortie.data()));
+    horsAscii &= 0x80;
     if (horsAscii) {
         // Rare: accented letters in a comment or a faulty statement. QString's case mapping
         // follows Unicode, not the user's locale.

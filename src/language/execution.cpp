@@ -29,6 +29,9 @@ private:
 const std::string& LigneDe(const std::vector<std::string>& lignes, int i) {
     return lignes[static_cast<size_t>(i)];
 }
+std::string_view LigneDe(const std::vector<std::string_view>& lignes, int i) {
+    return lignes[static_cast<size_t>(i)];
+}
 std::string LigneDe(const ListeLignes& lignes, int i) { return lignes.Ligne(i); }
 
 } // namespace
@@ -67,6 +70,10 @@ int Interprete::ExecuteProgramme(const ListeLignes& lignes) {
 }
 
 int Interprete::ExecuteProgramme(const std::vector<std::string>& lignes) {
+    return Execute(lignes, static_cast<int>(lignes.size()));
+}
+
+int Interprete::ExecuteProgramme(const std::vector<std::string_view>& lignes) {
     return Execute(lignes, static_cast<int>(lignes.size()));
 }
 

@@ -28,25 +28,36 @@ std::string Raison(QFileDevice::FileError erreur) {
 
 } // namespace
 
-std::vector<std::string> DecoupeLignes(std::string_view octets) {
+ProgrammeCharge DecoupeProgramme(std::string_view octets) {
     if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
-    std::string converti;
-    if (!EstUtf8Valide(octets)) {
-        converti = Windows1252VersUtf8(octets);
-        octets = converti;
+    ProgrammeCharge programme;
+    if (EstUtf8Valide(octets)) {
+        programme.texte.assign(octets.begin(), octets.end());
+    } else {
+        const std::string converti = Windows1252VersUtf8(octets);
+        programme.texte.assign(converti.begin(), converti.end());
     }
-    std::vector<std::string> lignes;
+    const std::string_view texte(programme.texte.data(), programme.texte.size());
+    size_t nombre = 0;
+    for (char c : texte) nombre += c == '\n';
+    programme.lignes.reserve(nombre + 1);
     size_t debut = 0;
-    while (debut < octets.size()) {
-        size_t fin = octets.find('\n', debut);
-        const size_t suivant = fin == std::string_view::npos ? octets.size() : fin + 1;
-        if (fin == std::string_view::npos) fin = octets.size();
+    while (debut < texte.size()) {
+        size_t fin = texte.find('\n', debut);
+        const size_t suivant = fin == std::string_view::npos ? texte.size() : fin + 1;
+        if (fin == std::string_view::npos) fin = texte.size();
         size_t longueur = fin - debut;
-        if (longueur > 0 && octets[fin - 1] == '\r' && fin < octets.size()) --longueur;
-        lignes.emplace_back(octets.substr(debut, longueur));
+        // CR belongs to the line end only when LF follows it.
+        if (longueur > 0 && texte[fin - 1] == '\r' && fin < texte.size()) --longueur;
+        programme.lignes.push_back(texte.substr(debut, longueur));
         debut = suivant;
     }
-    return lignes;
+    return programme;
+}
+
+std::vector<std::string> DecoupeLignes(std::string_view octets) {
+    const ProgrammeCharge programme = DecoupeProgramme(octets);
+    return std::vector<std::string>(programme.lignes.begin(), programme.lignes.end());
 }
 
 std::string AssembleLignes(const std::vector<std::string>& lignes) {
@@ -61,7 +72,7 @@ std::string AssembleLignes(const std::vector<std::string>& lignes) {
     return octets;
 }
 
-std::vector<std::string> LitFichierProgramme(const std::string& chemin) {
+ProgrammeCharge ChargeProgramme(const std::string& chemin) {
     const QFileInfo info(CheminQt(chemin));
     if (!info.exists())
         throw ErreurFichier("Le fichier " + Nomme(chemin) + " n'existe pas.");
@@ -71,14 +82,20 @@ std::vector<std::string> LitFichierProgramme(const std::string& chemin) {
         throw ErreurFichier("Le fichier " + Nomme(chemin) +
                             " est trop volumineux pour être un programme de construction.");
     QFile fichier(CheminQt(chemin));
-    if (!fichier.open(QIODevice::ReadOnly))
-        throw ErreurFichier("Impossible de lire le fichier " + Nomme(chemin) + " : " +
-                            Raison(fichier.error()) + ".");
+    const auto echec = [&] {
+        return ErreurFichier("Impossible de lire le fichier " + Nomme(chemin) + " : " +
+                             Raison(fichier.error()) + ".");
+    };
+    if (!fichier.open(QIODevice::ReadOnly)) throw echec();
     const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
-        throw ErreurFichier("Impossible de lire le fichier " + Nomme(chemin) + " : " +
-                            Raison(fichier.error()) + ".");
-    return DecoupeLignes(std::string_view(octets.constData(), static_cast<size_t>(octets.size())));
+    if (fichier.error() != QFileDevice::NoError) throw echec();
+    return DecoupeProgramme(
+        std::string_view(octets.constData(), static_cast<size_t>(octets.size())));
+}
+
+std::vector<std::string> LitFichierProgramme(const std::string& chemin) {
+    const ProgrammeCharge programme = ChargeProgramme(chemin);
+    return std::vector<std::string>(programme.lignes.begin(), programme.lignes.end());
 }
 
 void EcritFichierProgramme(const std::string& chemin, const std::vector<std::string>& lignes) {

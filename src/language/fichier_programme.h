@@ -20,14 +20,23 @@ public:
 // huge binary file into the editor would only exhaust memory.
 constexpr long long TailleMaxProgramme = 512LL * 1024 * 1024;
 
+// A loaded program without one allocation per line: the decoded UTF-8 text and a view of
+// each line into it. Moving it keeps the views valid (the text stays where it is).
+struct ProgrammeCharge {
+    std::vector<char> texte;
+    std::vector<std::string_view> lignes;
+};
+
 // Splits file contents into lines (UTF-8), decoding as described above. A UTF-8 byte-order
 // mark at the start is not part of the text.
+ProgrammeCharge DecoupeProgramme(std::string_view octets);
 std::vector<std::string> DecoupeLignes(std::string_view octets);
 
 // The file contents for the given lines.
 std::string AssembleLignes(const std::vector<std::string>& lignes);
 
 // Throws ErreurFichier.
+ProgrammeCharge ChargeProgramme(const std::string& chemin);
 std::vector<std::string> LitFichierProgramme(const std::string& chemin);
 // Writes atomically: the previous file stays whole until the new one is complete.
 // Throws ErreurFichier.

@@ -28,6 +28,7 @@ public:
     // Throws ErreurStockage when the table files cannot be written.
     int ExecuteProgramme(const ListeLignes& lignes);
     int ExecuteProgramme(const std::vector<std::string>& lignes);
+    int ExecuteProgramme(const std::vector<std::string_view>& lignes);
     // Executes one reduced, non-empty line numbered i (from 0).
     void ExecuteLigne(int i, std::string_view ligne);
     // Executes one statement outside a run (messages numbered 1). True only when it raised

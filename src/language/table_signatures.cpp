@@ -5,6 +5,7 @@
 
 #include "geometry/solvers.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace velk {
@@ -92,16 +93,62 @@ static_assert(NombreFormes == 49, "one row per statement form");
 const FormeInstruction* FormesInstruction() { return Formes; }
 int NombreFormesInstruction() { return NombreFormes; }
 
-const FormeInstruction* ChercheForme(std::string_view signature) {
-    if (signature.empty()) return nullptr;
-    // Signatures are short and the first letter splits the table in five: a plain scan
-    // costs a few dozen byte comparisons.
-    for (const FormeInstruction& forme : Formes) {
-        if (forme.Signature[0] == signature.front() &&
-            std::string_view(forme.Signature) == signature)
-            return &forme;
+namespace {
+
+// A signature packed into an integer, three bits per letter behind a leading 1 (so that
+// lengths differ too); 0 for a text that no row can have.
+uint32_t CodeSignature(std::string_view signature) {
+    if (signature.empty() || signature.size() > 10) return 0;
+    uint32_t code = 1;
+    for (char c : signature) {
+        uint32_t lettre;
+        switch (c) {
+        case 'P': lettre = 0; break;
+        case 'L': lettre = 1; break;
+        case 'C': lettre = 2; break;
+        case 'V': lettre = 3; break;
+        case 'F': lettre = 4; break;
+        case 'N': lettre = 5; break;
+        case 'A': lettre = 6; break;
+        case 'D': lettre = 7; break;
+        default: return 0;
+        }
+        code = code << 3 | lettre;
     }
-    return nullptr;
+    return code;
+}
+
+// Open addressing over 128 slots for the 49 codes: one or two probes per statement.
+class IndexFormes {
+public:
+    IndexFormes() {
+        for (const FormeInstruction& forme : Formes) {
+            const uint32_t code = CodeSignature(forme.Signature);
+            size_t k = Case(code);
+            while (formes_[k] != nullptr) k = (k + 1) % Taille;
+            codes_[k] = code;
+            formes_[k] = &forme;
+        }
+    }
+    const FormeInstruction* Cherche(uint32_t code) const {
+        if (code == 0) return nullptr;
+        for (size_t k = Case(code); formes_[k] != nullptr; k = (k + 1) % Taille)
+            if (codes_[k] == code) return formes_[k];
+        return nullptr;
+    }
+
+private:
+    static constexpr size_t Taille = 128;
+    static size_t Case(uint32_t code) { return (code * 2654435761u) >> 25; }
+    uint32_t codes_[Taille] = {};
+    const FormeInstruction* formes_[Taille] = {};
+};
+
+} // namespace
+
+const FormeInstruction* ChercheForme(std::string_view signature) {
+    static const IndexFormes index;
+    return index.Cherche(CodeSignature(signature));
 }
 
 bool LettresAcceptees(const FormeInstruction& forme, const char* choix, int nombre) {
