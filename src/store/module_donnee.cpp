@@ -1,13 +1,12 @@
-// The data module: the five element tables in memory, the conversions between records
-// and table rows, and the mirroring of changed tables to their files.
+// The data module: the five element tables in memory, the walks and ranks over them, and
+// the mirroring of changed tables to their files.
 #include "store/module_donnee.h"
 
 #include "store/fichier_table.h"
-#include "store/table_memoire.h"
+#include "store/rangees.h"
 
 #include <array>
 #include <cassert>
-#include <cmath>
 #include <sys/stat.h>
 #include <vector>
 
@@ -31,67 +30,6 @@ const DescriptionTable Descriptions[NombreTables] = {
     {"Variable", "Variables.DB", {{"Valeur", true, true}}},
     {"Forme", "Formes.DB", {}},
 };
-
-using TablePoints = TableMemoire<2, 2>;
-using TableLignes = TableMemoire<7, 2>;
-using TableCercles = TableMemoire<9, 2>;
-using TableVariables = TableMemoire<1, 0>;
-using TableFormes = TableMemoire<0, 0>;
-
-// Coordinates within 1E-14 of zero are noise of the computation: they are stored as an
-// exact 0 so that later exact comparisons (parallel, vertical, on the axis) hold.
-double Coordonnee(Reel v) { return (v > -1E-14L && v < 1E-14L) ? 0.0 : static_cast<double>(v); }
-double Tel(Reel v) { return static_cast<double>(v); }
-
-template <int R, int E>
-bool Finie(const Rangee<R, E>& r) {
-    for (double v : r.reels)
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
-
-TablePoints::Ligne VersRangee(const TRecPoint& p) {
-    return {{Coordonnee(p.X), Coordonnee(p.Y)}, {p.Couleur, p.Couche}};
-}
-
-TableLignes::Ligne VersRangee(const TRecLigne& l) {
-    return {{Coordonnee(l.Xpd), Coordonnee(l.Ypd), Tel(l.Aod), Coordonnee(l.Xdd),
-             Coordonnee(l.Ydd), Coordonnee(l.Xfd), Coordonnee(l.Yfd)},
-            {l.Couleur, l.Couche}};
-}
-
-TableCercles::Ligne VersRangee(const TRecCercle& c) {
-    return {{Coordonnee(c.Xc), Coordonnee(c.Yc), Tel(c.Rc), Coordonnee(c.Xdc), Coordonnee(c.Ydc),
-             Tel(c.Adc), Coordonnee(c.Xfc), Coordonnee(c.Yfc), Tel(c.Afc)},
-            {c.Couleur, c.Couche}};
-}
-
-void VersRecord(int n, const TablePoints::Ligne& r, TRecPoint& p) {
-    p.Numero = n;
-    p.X = r.reels[0];
-    p.Y = r.reels[1];
-    p.Couleur = r.entiers[0];
-    p.Couche = r.entiers[1];
-}
-
-void VersRecord(int n, const TableLignes::Ligne& r, TRecLigne& l) {
-    l.Numero = n;
-    Reel* champs[] = {&l.Xpd, &l.Ypd, &l.Aod, &l.Xdd, &l.Ydd, &l.Xfd, &l.Yfd};
-    for (int i = 0; i < 7; ++i)
-        *champs[i] = r.reels[static_cast<size_t>(i)];
-    l.Couleur = r.entiers[0];
-    l.Couche = r.entiers[1];
-}
-
-void VersRecord(int n, const TableCercles::Ligne& r, TRecCercle& c) {
-    c.Numero = n;
-    Reel* champs[] = {&c.Xc, &c.Yc, &c.Rc, &c.Xdc, &c.Ydc, &c.Adc, &c.Xfc, &c.Yfc, &c.Afc};
-    for (int i = 0; i < 9; ++i)
-        *champs[i] = r.reels[static_cast<size_t>(i)];
-    c.Couleur = r.entiers[0];
-    c.Couche = r.entiers[1];
-}
 
 // Reads the row of rank or cursor n of table t into rec; false when n is -1.
 template <class T, class Rec>
