@@ -1,5 +1,5 @@
-// LignesEditeur: the editor's blocks seen as numbered lines. Sequential reading walks
-// from the last block read; any change of the document drops that position.
+// LignesEditeur: the editor's blocks seen as numbered lines, with a UTF-8 copy of the
+// whole text for sequential reading, dropped at every change of the document.
 #include "shell/widgets/lignes_editeur.h"
 
 #include <QPlainTextEdit>
@@ -10,31 +10,90 @@ namespace velk {
 
 LignesEditeur::LignesEditeur(QPlainTextEdit& editeur) : editeur_(editeur)
 {
-    // A block kept from before a change may have been removed or renumbered.
-    changement_ = QObject::connect(&editeur_, &QPlainTextEdit::textChanged,
-                                   [this] { numeroDernier_ = -1; });
+    changement_ =
+        QObject::connect(&editeur_, &QPlainTextEdit::textChanged, [this] { Oublie(); });
 }
 
 LignesEditeur::~LignesEditeur() { QObject::disconnect(changement_); }
 
-QTextBlock LignesEditeur::Bloc(int k) const
+void LignesEditeur::Oublie() const
 {
-    QTextDocument* doc = editeur_.document();
-    if (numeroDernier_ >= 0 && dernier_.document() == doc) {
-        if (k == numeroDernier_)
-            return dernier_;
-        if (k == numeroDernier_ + 1) {
-            dernier_ = dernier_.next();
-            numeroDernier_ = dernier_.isValid() ? k : -1;
-            return dernier_;
+    copieFaite_ = false;
+    copie_.clear();
+    copie_.shrink_to_fit();
+    debuts_.clear();
+    debuts_.shrink_to_fit();
+}
+
+LignesEditeur::Etat LignesEditeur::EtatActuel() const
+{
+    const QTextDocument* doc = editeur_.document();
+    return {doc, doc->blockCount(), doc->revision()};
+}
+
+// Besides the change signal, the copy is checked against the document's block count and
+// revision (both cheap), so a change made while the signal is held back, inside an edit
+// block, cannot serve stale lines.
+bool LignesEditeur::CopieValide() const { return copieFaite_ && etatCopie_ == EtatActuel(); }
+
+// One pass over the document's characters: UTF-8 bytes out, block boundaries turned
+// into '\n', and the start of every line noted on the way.
+void LignesEditeur::PrendCopie() const
+{
+    const QString brut = editeur_.document()->toRawText();
+    const QChar* c = brut.constData();
+    const qsizetype n = brut.size();
+    copie_.clear();
+    copie_.reserve(static_cast<std::size_t>(n) + 1);
+    debuts_.clear();
+    debuts_.push_back(0);
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t u = c[i].unicode();
+        // Only the block boundaries end lines: the line numbers must stay the editor's.
+        if (u == QChar::ParagraphSeparator) {
+            copie_.push_back('\n');
+            debuts_.push_back(copie_.size());
+            continue;
         }
+        if (u < 0x80) {
+            copie_.push_back(static_cast<char>(u));
+            continue;
+        }
+        if (QChar::isHighSurrogate(u) && i + 1 < n && c[i + 1].isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(c[i].unicode(), c[i + 1].unicode());
+            ++i;
+        } else if (QChar::isSurrogate(u)) {
+            u = QChar::ReplacementCharacter;
+        }
+        if (u < 0x800) {
+            copie_.push_back(static_cast<char>(0xC0 | (u >> 6)));
+        } else {
+            if (u < 0x10000) {
+                copie_.push_back(static_cast<char>(0xE0 | (u >> 12)));
+            } else {
+                copie_.push_back(static_cast<char>(0xF0 | (u >> 18)));
+                copie_.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
+            }
+            copie_.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+        }
+        copie_.push_back(static_cast<char>(0x80 | (u & 0x3F)));
     }
-    dernier_ = doc->findBlockByNumber(k);
-    numeroDernier_ = dernier_.isValid() ? k : -1;
-    return dernier_;
+    // The document's last block has no break after it: close it like the others.
+    if (copie_.empty() || copie_.back() != '\n') {
+        copie_.push_back('\n');
+        debuts_.push_back(copie_.size());
+    }
+    copieFaite_ = true;
+    etatCopie_ = EtatActuel();
+    lignesCopie_ = NombreLignesDocument();
 }
 
 int LignesEditeur::NombreLignes() const
+{
+    return CopieValide() ? lignesCopie_ : NombreLignesDocument();
+}
+
+int LignesEditeur::NombreLignesDocument() const
 {
     const QTextDocument* doc = editeur_.document();
     // An empty last block is the end of the previous line, not a line of its own.
@@ -43,10 +102,31 @@ int LignesEditeur::NombreLignes() const
 
 std::string LignesEditeur::Ligne(int k) const
 {
-    if (k < 0 || k >= NombreLignes())
+    if (k < 0)
         return {};
-    return Bloc(k).text().toStdString();
+    if (CopieValide()) {
+        if (k >= lignesCopie_)
+            return {};
+        const std::size_t debut = debuts_[static_cast<std::size_t>(k)];
+        const std::size_t fin = debuts_[static_cast<std::size_t>(k) + 1] - 1;
+        dernierLu_ = k;
+        return copie_.substr(debut, fin - debut);
+    }
+    if (k >= NombreLignesDocument())
+        return {};
+    const bool suite = k == dernierLu_ + 1;
+    dernierLu_ = k;
+    // A single line is read from its block; a second line in a row means the text is
+    // being walked, which the copy serves far faster.
+    if (!suite)
+        return editeur_.document()->findBlockByNumber(k).text().toStdString();
+    PrendCopie();
+    const std::size_t debut = debuts_[static_cast<std::size_t>(k)];
+    const std::size_t fin = debuts_[static_cast<std::size_t>(k) + 1] - 1;
+    return copie_.substr(debut, fin - debut);
 }
+
+QTextBlock LignesEditeur::Bloc(int k) const { return editeur_.document()->findBlockByNumber(k); }
 
 void LignesEditeur::InsereLigne(int k, const std::string& texte)
 {
@@ -95,7 +175,7 @@ void LignesEditeur::AjouteLigne(const std::string& texte)
 void LignesEditeur::Vide()
 {
     editeur_.clear();
-    numeroDernier_ = -1;
+    Oublie();
 }
 
 bool LignesEditeur::Modifie() const { return editeur_.document()->isModified(); }
@@ -107,14 +187,13 @@ void LignesEditeur::EffaceHistorique() { editeur_.document()->clearUndoRedoStack
 void LignesEditeur::DefinitTexte(const QString& texte)
 {
     editeur_.setPlainText(texte);
-    numeroDernier_ = -1;
+    Oublie();
 }
 
 QString LignesEditeur::Texte() const
 {
     QString t = editeur_.document()->toRawText();
     t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return t;
 }
 

@@ -1,13 +1,16 @@
 // LignesEditeur presents the editor's text as the numbered line list the run and the
-// document commands work on. Reading is sequential-fast: a run walks every line of a
-// text of hundreds of thousands of lines, so the last block read is kept and the next
-// line is found from it in constant time.
+// document commands work on. A run reads every line of texts of hundreds of thousands
+// of lines, so a sequential reading takes the whole text once, as UTF-8 with the start of
+// each line, and serves the lines from that copy until the text changes.
 #pragma once
 
 #include "language/interfaces.h"
 
 #include <QMetaObject>
 #include <QTextBlock>
+
+#include <string>
+#include <vector>
 
 class QPlainTextEdit;
 
@@ -38,12 +41,30 @@ public:
     QString Texte() const;
 
 private:
+    // What identifies the state of the document the copy was taken from.
+    struct Etat {
+        const void* document = nullptr;
+        int blocs = -1;
+        int revision = -1;
+        bool operator==(const Etat& o) const
+        {
+            return document == o.document && blocs == o.blocs && revision == o.revision;
+        }
+    };
+    Etat EtatActuel() const;
+    bool CopieValide() const;
+    int NombreLignesDocument() const;
+    void PrendCopie() const;
+    void Oublie() const;
     QTextBlock Bloc(int k) const;
 
     QPlainTextEdit& editeur_;
-    // Last block read and its number; forgotten at every change of the document.
-    mutable QTextBlock dernier_;
-    mutable int numeroDernier_ = -1;
+    mutable std::string copie_;          // the text in UTF-8, lines ended by '\n'
+    mutable std::vector<std::size_t> debuts_; // start of each line in copie_, plus the end
+    mutable bool copieFaite_ = false;
+    mutable int lignesCopie_ = 0;        // NombreLignes when the copy was taken
+    mutable Etat etatCopie_;
+    mutable int dernierLu_ = -2;          // to notice a sequential reading
     QMetaObject::Connection changement_;
 };
 

@@ -218,10 +218,43 @@ TEST_F(EditeurTest, LectureSequentielleApresModification)
     QTextCursor c(e.document());
     c.insertText(QStringLiteral("t\n"));
     EXPECT_EQ(l.Ligne(4), "l3");
+    // Inside an edit block the change signal is held back until its end.
+    EXPECT_EQ(Lignes(l), (V{"t", "n", "l0", "l1", "l3", "l4"}));
+    QTextCursor groupe(e.document());
+    groupe.beginEditBlock();
+    groupe.insertText(QStringLiteral("X"));
+    EXPECT_EQ(Lignes(l), (V{"Xt", "n", "l0", "l1", "l3", "l4"}));
+    groupe.endEditBlock();
     l.Vide();
     EXPECT_EQ(l.Ligne(0), "");
     l.AjouteLigne("seule");
     EXPECT_EQ(l.Ligne(0), "seule");
+}
+
+// A walk through the text reads from a UTF-8 copy; single lines come from their block.
+// Both must give the same bytes and the same numbering.
+TEST_F(EditeurTest, LectureSuivieEtLigneIsoleeDonnentLesMemesOctets)
+{
+    Editeur e;
+    LignesEditeur l(e);
+    const QString lignes[] = {QStringLiteral("P0:=0,0 {côté}"), QStringLiteral("\U0001F600x"),
+                              QString(), QStringLiteral("a") + QChar(QChar::LineSeparator) +
+                                             QStringLiteral("b"),
+                              QStringLiteral("\u00A0fin")};
+    QTextCursor c(e.document());
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0)
+            c.insertBlock();
+        c.insertText(lignes[i]);
+    }
+    ASSERT_EQ(l.NombreLignes(), 5);
+    std::vector<std::string> isolees;
+    for (int k = 4; k >= 0; --k) // backwards: no copy is taken
+        isolees.insert(isolees.begin(), l.Ligne(k));
+    EXPECT_EQ(Lignes(l), isolees); // forwards: served from the copy
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(isolees[static_cast<std::size_t>(i)], lignes[i].toStdString());
+    EXPECT_EQ(l.Ligne(5), "");
 }
 
 TEST_F(EditeurTest, GrandTexteLuEnEntier)
