@@ -125,13 +125,15 @@ bool EstFini(const TRecCercle& C) {
 
 namespace detail {
 
+namespace {
+
 // The 18-digit decimal form of a (with integer part k, fraction just below one half) keeps
 // p decimals, p = 18 minus the number of digits of k (18 when k = 0). It reads k.5… or more
-// exactly when the gap g = 0.5 - (a - k) satisfies g ≤ 5·10^-(p+1); equality cannot happen
-// for a binary fraction. With g = m·2^-s (m an integer), that is m·5^p ≤ 2^(s-p-1), decided
+// exactly when the gap g = 0.5 - (a - k) satisfies g <= 5·10^-(p+1); equality cannot happen
+// for a binary fraction. With g = m·2^-s (m an integer), that is m·5^p <= 2^(s-p-1), decided
 // in 128-bit integers without any rounding.
-bool DemiAtteintEn18Chiffres(Reel a, Reel k) {
-    const Reel g = 0.5L - (a - k); // exact: both terms are multiples of a's last bit
+bool demi_atteint_en_18_chiffres(Reel a, Reel k) {
+    const Reel g = 0.5L - (a - k); // exact: a - k and 0.5 are within a factor of two
     if (g <= 0) return true;
     int p = 18;
     for (int64_t n = static_cast<int64_t>(k); n > 0; n /= 10)
@@ -147,6 +149,19 @@ bool DemiAtteintEn18Chiffres(Reel a, Reel k) {
     for (int i = 0; i < p; ++i)
         lhs *= 5; // m < 2^64 and 5^18 < 2^42: no overflow
     return lhs <= (static_cast<unsigned __int128>(1) << shift);
+}
+
+} // namespace
+
+// Called within the clamps, for a non-NaN x whose fraction is near one half.
+int32_t ArrondiPresDeLaMoitie(Reel x) {
+    const bool negatif = x < 0;
+    const Reel a = negatif ? -x : x;
+    const Reel k = static_cast<Reel>(static_cast<int64_t>(a)); // exact: a < 2^30
+    const Reel frac = a - k;                                   // exact
+    int64_t n = static_cast<int64_t>(k);
+    if (frac >= 0.5L || (frac > 0.49L && demi_atteint_en_18_chiffres(a, k))) ++n;
+    return static_cast<int32_t>(negatif ? -n : n);
 }
 
 } // namespace detail

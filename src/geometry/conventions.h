@@ -63,30 +63,28 @@ bool EstFini(const TRecCercle& C);
 // ---- ArrondiEntier ---------------------------------------------------------------------
 
 namespace detail {
-// Exact decision for a magnitude whose fraction lies just below one half: true when the
-// 18-digit decimal form of a already reads k.5 or more.
-bool DemiAtteintEn18Chiffres(Reel a, Reel k);
+// The exact decision on the extended value, for fractions close to one half.
+int32_t ArrondiPresDeLaMoitie(Reel x);
 } // namespace detail
 
 // Rounds to the nearest integer, halves away from zero, deciding on the 18-significant-
-// digit decimal form of x; clamped to ±999 999 999. NaN gives 0. Inline because the view
-// calls it for every pixel conversion; only fractions within 1E-7 of one half take the
-// exact decimal decision out of line.
+// digit decimal form of x; clamped to ±999 999 999. NaN gives 0.
+// Inline because the view calls it for every pixel conversion. Below 1E9 a double holds x
+// to within 6E-8, so its fraction settles every case except fractions within 1E-4 of one
+// half, which take the exact extended-precision path.
 inline int32_t ArrondiEntier(Reel x) {
     if (x < -999999999.0L) return -999999999;
     if (x > 999999998.0L) return 999999999;
     if (!(x == x)) return 0;
-    const bool negatif = x < 0;
-    const Reel a = negatif ? -x : x;
-    const Reel k = static_cast<Reel>(static_cast<int64_t>(a)); // exact: a < 2^30
-    const Reel frac = a - k;                                   // exact
-    int64_t n = static_cast<int64_t>(k);
-    if (frac >= 0.5L) {
+    const double d = static_cast<double>(x);
+    const bool negatif = d < 0;
+    const double a = negatif ? -d : d;
+    int64_t n = static_cast<int64_t>(a);
+    const double frac = a - static_cast<double>(n); // exact
+    if (frac > 0.5001) {
         ++n;
-    } else if (frac > 0.4999999L && detail::DemiAtteintEn18Chiffres(a, k)) {
-        // The decimal form keeps at most 17 decimals here, so a fraction this close to
-        // one half can already print as .5000…
-        ++n;
+    } else if (frac >= 0.4999) {
+        return detail::ArrondiPresDeLaMoitie(x);
     }
     return static_cast<int32_t>(negatif ? -n : n);
 }

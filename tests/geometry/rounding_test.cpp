@@ -81,6 +81,11 @@ TEST(ArrondiEntier, MatchesTheDecimalRuleNearEveryHalf) {
             ASSERT_EQ(ArrondiEntier(x), ParLeTexte(x)) << std::to_string(static_cast<double>(x));
             x = std::nextafter(x, n);
         }
+        for (Reel f : {0.4998999L, 0.4999L, 0.4999001L, 0.5000999L, 0.5001L, 0.5001001L, 0.9999999L,
+                       0.0000001L}) {
+            const Reel y = n < 0 ? n - f : n + f;
+            ASSERT_EQ(ArrondiEntier(y), ParLeTexte(y)) << std::to_string(static_cast<double>(y));
+        }
     }
 }
 
