@@ -16,13 +16,70 @@
 #include <QFileInfo>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace velk {
 
 namespace {
 
 const QString kSansNom = QStringLiteral("SansNom");
 
+// A plain list of lines, to compose a whole text before handing it to the editor at once.
+class LignesSimples : public ListeLignes {
+public:
+    int NombreLignes() const override { return int(lignes_.size()); }
+    std::string Ligne(int k) const override
+    {
+        return k >= 0 && k < NombreLignes() ? lignes_[size_t(k)] : std::string();
+    }
+    void InsereLigne(int k, const std::string& texte) override
+    {
+        lignes_.insert(lignes_.begin() + std::clamp(k, 0, NombreLignes()), texte);
+    }
+    void SupprimeLigne(int k) override
+    {
+        if (k >= 0 && k < NombreLignes())
+            lignes_.erase(lignes_.begin() + k);
+    }
+    void AjouteLigne(const std::string& texte) override { lignes_.push_back(texte); }
+    void Vide() override { lignes_.clear(); }
+    bool Modifie() const override { return false; }
+    void SetModifie(bool) override {}
+    void EffaceHistorique() override {}
+
+    const std::vector<std::string>& Lignes() const { return lignes_; }
+
+private:
+    std::vector<std::string> lignes_;
+};
+
+QString Joint(const std::vector<std::string>& lignes)
+{
+    std::string texte;
+    size_t taille = 0;
+    for (const std::string& l : lignes)
+        taille += l.size() + 1;
+    texte.reserve(taille);
+    for (size_t k = 0; k < lignes.size(); ++k) {
+        if (k)
+            texte += '\n';
+        texte += lignes[k];
+    }
+    return QString::fromStdString(texte);
+}
+
 } // namespace
+
+void TFPrincipale::ProgrammeNeuf()
+{
+    // Composed apart and set in one step: quicker, and the header's empty third line
+    // cannot be mistaken for the end of an empty text.
+    LignesSimples neuf;
+    NouveauProgramme(neuf);
+    lignes_->DefinitTexte(Joint(neuf.Lignes()));
+    lignes_->EffaceHistorique();
+    lignes_->SetModifie(false);
+}
 
 void TFPrincipale::ChangeNomFichier(const QString& nom)
 {
@@ -60,19 +117,8 @@ bool TFPrincipale::OuvreFichier(const QString& chemin)
         dialogues_.Erreur(QString::fromStdString(e.what()));
         return false;
     }
-    std::string texte;
-    size_t taille = 0;
-    for (const std::string& l : lignes)
-        taille += l.size() + 1;
-    texte.reserve(taille);
-    for (size_t k = 0; k < lignes.size(); ++k) {
-        if (k)
-            texte += '\n';
-        texte += lignes[k];
-    }
-
     dossier_->setCurrentWidget(ongletText_);
-    lignes_->DefinitTexte(QString::fromStdString(texte));
+    lignes_->DefinitTexte(Joint(lignes));
     lignes_->EffaceHistorique();
     ChangeNomFichier(chemin);
     editeur_->setFocus();
@@ -120,8 +166,7 @@ void TFPrincipale::NouveauClick()
         return;
     InitAppli();
     ChangeNomFichier(kSansNom);
-    NouveauProgramme(*lignes_);
-    lignes_->SetModifie(false);
+    ProgrammeNeuf();
     AfficheModifie(false);
     AfficheRemplacement();
     vue_->VueOrigine();

@@ -23,6 +23,10 @@ bool EcritFichierSur(const QString& chemin, const QByteArray& contenu, const QSt
                      QString& erreur)
 {
     const QString nomAffiche = QDir::toNativeSeparators(chemin);
+    if (QFileInfo(chemin).isDir()) {
+        erreur = QStringLiteral("Impossible d'écrire le fichier %1 : c'est un dossier").arg(nomAffiche);
+        return false;
+    }
     QSaveFile fichier(chemin);
     // A direct write would overwrite the document in place; never fall back to it.
     fichier.setDirectWriteFallback(false);
@@ -42,7 +46,7 @@ bool EcritFichierSur(const QString& chemin, const QByteArray& contenu, const QSt
     // The new text is safely on disk in the temporary file: now the previous document
     // may become the backup. Failures here only cost the backup, never the document.
     bool documentDeplace = false;
-    if (!secours.isEmpty() && secours != chemin && QFileInfo::exists(chemin)) {
+    if (!secours.isEmpty() && secours != chemin && QFileInfo(chemin).isFile()) {
         if (QFileInfo::exists(secours))
             QFile::remove(secours);
         documentDeplace = QFile::rename(chemin, secours);

@@ -94,7 +94,7 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     about_ = new TFAbout(this);
 
     ChangeNomFichier(QStringLiteral("SansNom"));
-    NouveauProgramme(*lignes_);
+    ProgrammeNeuf();
     AfficheModifie(false);
     AfficheRemplacement();
 

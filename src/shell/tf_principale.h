@@ -154,7 +154,8 @@ private:
     // Documents.
     QByteArray ContenuFichier() const;
     bool EcritDocument(const QString& chemin, bool avecSecours);
-    void PrepareEntete();
+    // The header and the three default statements, not modified, no undo history.
+    void ProgrammeNeuf();
 
     // Zoom rubber band.
     void TermineZoom(int colonne, int ligne);

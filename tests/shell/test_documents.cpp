@@ -1,0 +1,233 @@
+// Document commands: save and its backup, save as, open, drop, new, the save question and
+// the mended rule that a save which did not happen stops the command that asked for it.
+#include "fenetre_test.h"
+
+#include "language/fichier_programme.h"
+#include "shell/liste_messages_vue.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace velk::test {
+namespace {
+
+using Documents = FenetreTest;
+
+std::vector<std::string> LignesDe(const QString& chemin)
+{
+    return LitFichierProgramme(chemin.toStdString());
+}
+
+TEST_F(Documents, EnregistrerDeuxFoisGardeLaPremiereVersionEnSecours)
+{
+    TFPrincipale& f = Demarre();
+    const QString doc = Chemin("piece.vlk");
+    dialogues_.RepondFichierEnregistrer(doc);
+    Texte({"a", "b", "c", "P0:=1,1,0,0"});
+    ASSERT_TRUE(f.EnregistrerClick()); // unnamed: goes through save as
+    EXPECT_EQ(f.NomFichier(), doc);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Velk - piece.vlk"));
+    EXPECT_FALSE(f.Lignes().Modifie());
+    EXPECT_EQ(f.Panneau(1), QString());
+    EXPECT_FALSE(QFileInfo::exists(Chemin("piece.~lk"))); // save as makes no backup
+    const std::vector<std::string> premiere = LignesDe(doc);
+
+    f.Lignes().AjouteLigne("P1:=2,2,0,0");
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(LignesDe(Chemin("piece.~lk")), premiere);
+    const std::vector<std::string> seconde = LignesDe(doc);
+    ASSERT_FALSE(seconde.empty());
+    EXPECT_EQ(seconde.back(), "P1:=2,2,0,0");
+    EXPECT_EQ(dialogues_.Appels().size(), 1u);
+}
+
+TEST_F(Documents, EnteteInsereeOuActualisee)
+{
+    TFPrincipale& f = Demarre();
+    const QString doc = Chemin("sans_entete.vlk");
+    // A text without header gets the three header lines in front.
+    dialogues_.RepondFichierEnregistrer(doc);
+    Texte({"P0:=0,0,0,0", "P1:=1,0,0,0"});
+    ASSERT_TRUE(f.EnregistrersousClick());
+    std::vector<std::string> l = LignesDe(doc);
+    ASSERT_EQ(l.size(), 5u);
+    EXPECT_NE(l[0].find("Programme VELK Version 1.0 "), std::string::npos);
+    EXPECT_EQ(l[3], "P0:=0,0,0,0");
+
+    // Saving without changes keeps the date line; a change refreshes it.
+    f.Lignes().SupprimeLigne(1);
+    f.Lignes().InsereLigne(1, "repere");
+    f.Lignes().SetModifie(false);
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(LignesDe(doc)[1], "repere");
+    f.Lignes().AjouteLigne("P2:=2,0,0,0");
+    ASSERT_TRUE(f.EnregistrerClick());
+    l = LignesDe(doc);
+    EXPECT_NE(l[1], "repere");
+    EXPECT_EQ(l[1].rfind("Derniere modif. : ", 0), 0u);
+}
+
+TEST_F(Documents, EnregistrerSousUnFichierExistantDemandeConfirmation)
+{
+    TFPrincipale& f = Demarre();
+    const QString cible = Chemin("existant.vlk");
+    Ecrit(cible, "ancien\r\n");
+    Texte({"a", "b", "c", "P0:=0,0,0,0"});
+    const struct {
+        Reponse reponse;
+        bool ecrit;
+    } kCas[] = {{Reponse::Non, false}, {Reponse::Annuler, false}, {Reponse::Oui, true}};
+    for (const auto& c : kCas) {
+        dialogues_.RepondFichierEnregistrer(cible).RepondQuestion(c.reponse);
+        EXPECT_EQ(f.EnregistrersousClick(), c.ecrit);
+        EXPECT_EQ(Lit(cible) == "ancien\r\n", !c.ecrit);
+        EXPECT_EQ(f.Lignes().Modifie(), !c.ecrit);
+    }
+    EXPECT_EQ(dialogues_.Textes(G::Question).front(), "Remplacer fichier " + cible + " ?");
+    EXPECT_FALSE(QFileInfo::exists(Chemin("existant.~lk")));
+    // The dialog was offered the program folder, the current name and the default extension.
+    const AppelDialogue& a = dialogues_.Appels().front();
+    EXPECT_EQ(a.texte, QStringLiteral("Enregistrement fichier programme"));
+    EXPECT_EQ(a.dossier, Dossier());
+    EXPECT_EQ(a.nomPropose, QStringLiteral("SansNom"));
+    EXPECT_EQ(a.extension, QStringLiteral("vlk"));
+}
+
+TEST_F(Documents, OuvrirLectureSeuleVideLesTablesEtMontreLeTexte)
+{
+    TFPrincipale& f = Demarre();
+    const QString doc = Chemin("lu.vlk");
+    Ecrit(doc, "x\r\ny\r\nz\r\nP5:=1,2,0,0\r\n");
+    Texte({"a", "b", "c", "P0:=0,0,0,0", "P0:=0,0,0,0"});
+    f.ExecuterClick();
+    ASSERT_EQ(f.Messages().NombreMessages(), 1);
+
+    dialogues_.RepondQuestion(Reponse::Non).RepondFichierOuvrir(doc, true);
+    f.OuvrirClick();
+    EXPECT_EQ(dialogues_.Textes(G::Question).front(),
+              QStringLiteral("Enregistrer les modifications dans SansNom ?"));
+    EXPECT_EQ(dialogues_.Textes(G::FichierOuvrir).front(), QStringLiteral("Ouverture fichier programme"));
+    EXPECT_EQ(f.NomFichier(), doc);
+    EXPECT_EQ(Lignes(), (std::vector<std::string>{"x", "y", "z", "P5:=1,2,0,0"}));
+    EXPECT_TRUE(f.EditeurTexte().isReadOnly());
+    EXPECT_FALSE(f.Lignes().Modifie());
+    // The text tab is shown and the menus follow it.
+    EXPECT_EQ(f.Dossier().currentIndex(), 1);
+    EXPECT_TRUE(f.MenuChercher()->menuAction()->isVisible());
+    EXPECT_FALSE(f.MenuEcran()->menuAction()->isVisible());
+    // Nothing of the previous document is left to pick or use.
+    EXPECT_EQ(f.Donnees().NombrePoints(), 0);
+    EXPECT_EQ(f.Donnees().NombreLignes(), 0);
+    EXPECT_EQ(f.Messages().NombreMessages(), 0);
+    EXPECT_TRUE(f.Messages().isHidden());
+
+    // Read-only lasts across new documents until the next open.
+    f.NouveauClick();
+    EXPECT_TRUE(f.EditeurTexte().isReadOnly());
+    dialogues_.RepondFichierOuvrir(doc, false);
+    f.OuvrirClick();
+    EXPECT_FALSE(f.EditeurTexte().isReadOnly());
+}
+
+TEST_F(Documents, NonPuisAnnulerLOuvertureGardeLeTexte)
+{
+    TFPrincipale& f = Demarre();
+    Texte({"a", "b", "c", "P9:=9,9,0,0"});
+    dialogues_.RepondQuestion(Reponse::Non).RepondFichierOuvrir(QString());
+    f.OuvrirClick();
+    EXPECT_EQ(Lignes().back(), "P9:=9,9,0,0");
+    EXPECT_FALSE(f.Lignes().Modifie());
+    EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+}
+
+// Every command that would drop unsaved text stops when the save question is cancelled or
+// when Yes did not end in a saved text (save as cancelled, replace refused).
+TEST_F(Documents, UnTexteNonEnregistreNEstJamaisPerdu)
+{
+    TFPrincipale& f = Demarre();
+    const QString autre = Chemin("autre.vlk");
+    Ecrit(autre, "1\r\n2\r\n3\r\nP1:=0,0,0,0\r\n");
+    const std::vector<std::string> precieux = {"a", "b", "c", "P7:=7,7,0,0"};
+    enum Commande { Nouveau, Ouvrir, Deposer, Fermer };
+    const struct {
+        Commande commande;
+        bool oui; // Yes then the save-as dialog cancelled, else Cancel
+    } kCas[] = {{Nouveau, false}, {Nouveau, true}, {Ouvrir, false}, {Ouvrir, true},
+                {Deposer, false}, {Deposer, true}, {Fermer, false}, {Fermer, true}};
+    for (const auto& c : kCas) {
+        Texte(precieux);
+        if (c.oui)
+            dialogues_.RepondQuestion(Reponse::Oui).RepondFichierEnregistrer(QString());
+        else
+            dialogues_.RepondQuestion(Reponse::Annuler);
+        switch (c.commande) {
+        case Nouveau: f.NouveauClick(); break;
+        case Ouvrir: f.OuvrirClick(); break; // the open dialog must not even show
+        case Deposer: EXPECT_FALSE(f.FichierDepose(autre)); break;
+        case Fermer: EXPECT_FALSE(f.AccepteFermeture()); break;
+        }
+        EXPECT_EQ(Lignes(), precieux) << c.commande << c.oui;
+        EXPECT_TRUE(f.Lignes().Modifie()) << c.commande << c.oui;
+        EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+    }
+    EXPECT_EQ(dialogues_.Nombre(G::FichierOuvrir), 0);
+}
+
+TEST_F(Documents, NouveauApresNonRepartDuModele)
+{
+    TFPrincipale& f = Demarre();
+    const QString doc = Chemin("n.vlk");
+    dialogues_.RepondFichierEnregistrer(doc);
+    Texte({"a", "b", "c", "P4:=1,1,0,0"});
+    ASSERT_TRUE(f.EnregistrerClick());
+    f.Lignes().AjouteLigne("P5:=2,2,0,0");
+    dialogues_.RepondQuestion(Reponse::Non);
+    f.NouveauClick();
+    EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+    EXPECT_EQ(f.Lignes().NombreLignes(), 6);
+    EXPECT_FALSE(f.Lignes().Modifie());
+    EXPECT_EQ(f.Donnees().NombreLignes(), 2); // the new program ran
+}
+
+TEST_F(Documents, EcritureImpossibleSignaleeEtTexteToujoursModifie)
+{
+    TFPrincipale& f = Demarre();
+    const QString absent = Chemin("absent/x.vlk");
+    dialogues_.RepondFichierEnregistrer(absent);
+    Texte({"a", "b", "c", "P0:=0,0,0,0"});
+    EXPECT_FALSE(f.EnregistrersousClick());
+    ASSERT_EQ(dialogues_.Nombre(G::Erreur), 1);
+    EXPECT_TRUE(dialogues_.Textes(G::Erreur).front().startsWith(QStringLiteral("Impossible d'écrire")));
+    EXPECT_TRUE(f.Lignes().Modifie());
+    EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+
+    // Closing with Yes and a failed write refuses to close.
+    dialogues_.RepondQuestion(Reponse::Oui).RepondFichierEnregistrer(absent);
+    EXPECT_FALSE(f.AccepteFermeture());
+    EXPECT_TRUE(f.Donnees().TablesPretes());
+}
+
+TEST_F(Documents, FichierDeposeAuCheminTresLong)
+{
+    TFPrincipale& f = Demarre();
+    QString dossier = Dossier();
+    for (int i = 0; i < 12; ++i)
+        dossier += QStringLiteral("un_dossier_au_nom_assez_long_%1/").arg(i);
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString doc = dossier + QStringLiteral("programme.vlk");
+    ASSERT_GT(doc.size(), 300);
+    Ecrit(doc, "1\r\n2\r\n3\r\nP2:=0,0,0,0\r\n");
+    EXPECT_TRUE(f.FichierDepose(doc));
+    EXPECT_EQ(f.NomFichier(), doc);
+    EXPECT_EQ(Lignes().back(), "P2:=0,0,0,0");
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Velk - programme.vlk"));
+
+    // A file that cannot be read leaves the document as it was.
+    EXPECT_FALSE(f.FichierDepose(Chemin("nulle_part.vlk")));
+    EXPECT_EQ(f.NomFichier(), doc);
+    EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+}
+
+} // namespace
+} // namespace velk::test

@@ -1,0 +1,157 @@
+// The run from the window (message list, caret on the faulty line), the message jump, and
+// the zoom mode with its value dialog.
+#include "fenetre_test.h"
+
+#include "shell/liste_messages_vue.h"
+#include "shell/zone_menu.h"
+#include "view/etat_vue.h"
+
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace velk::test {
+namespace {
+
+using Execution = FenetreTest;
+
+const std::vector<std::string> kEntete = {"// Programme VELK Version 1.0 ", "// Derniere modif. : ",
+                                          "//"};
+
+std::vector<std::string> AvecEntete(std::vector<std::string> instructions)
+{
+    std::vector<std::string> r = kEntete;
+    r.insert(r.end(), instructions.begin(), instructions.end());
+    return r;
+}
+
+TEST_F(Execution, LesMessagesMenentALaLigneFautive)
+{
+    TFPrincipale& f = Demarre();
+    Texte(AvecEntete({"P0:=0,0,0,0", "P1:=0,0,0,0", "P1:=1,1,0,0", "P2:=P7,0,0,0,0",
+                      "L5:=P2,A0,0,0"}));
+    f.ExecuterClick();
+    ListeMessagesVue& m = f.Messages();
+    ASSERT_EQ(m.NombreMessages(), 3);
+    EXPECT_EQ(m.Message(0), "(6) Point P1 déjà défini");
+    EXPECT_NE(m.Message(1).find(" Point P7 non défini"), std::string::npos);
+    EXPECT_NE(m.Message(2).find(" Point P2 non défini"), std::string::npos);
+    EXPECT_FALSE(m.isHidden());
+    EXPECT_EQ(m.ItemSelectionne(), 0);
+    EXPECT_EQ(f.EditeurTexte().LigneCurseur(), 6);
+    EXPECT_EQ(f.EditeurTexte().ColonneCurseur(), 1);
+
+    // A click on the third message.
+    emit m.ItemChoisi(2);
+    EXPECT_EQ(f.EditeurTexte().LigneCurseur(), 8);
+
+    // Lines removed since the run: the caret goes to the last line there is.
+    Texte(AvecEntete({"P0:=0,0,0,0"}));
+    f.AfficheLigneMessage(2);
+    EXPECT_EQ(f.EditeurTexte().LigneCurseur(), 4);
+
+    // A correct program hides the list again; running twice gives the same tables.
+    Texte(AvecEntete({"P0:=0,0,0,0", "L0:=P0,A30,0,0", "C0:=P0,5,0,0"}));
+    f.ExecuterClick();
+    EXPECT_EQ(m.NombreMessages(), 0);
+    EXPECT_TRUE(m.isHidden());
+    f.ExecuterClick();
+    EXPECT_EQ(f.Donnees().NombrePoints(), 1);
+    EXPECT_EQ(f.Donnees().NombreLignes(), 1);
+    EXPECT_EQ(f.Donnees().NombreCercles(), 1);
+}
+
+TEST_F(Execution, ZoomParCadre)
+{
+    TFPrincipale& f = Demarre();
+    const TVue avant = f.Vue().VueEcran();
+    f.Palettes().Bouton("BtnZoom1")->click();
+    EXPECT_EQ(f.Mode(), ModeSouris::Zoom);
+    f.DessinMouseDown(100, 200);
+    f.DessinMouseMove(40, 60);
+    f.DessinMouseUp(40, 60);
+    const TFenetre& w = f.Vue().Fenetre();
+    EXPECT_EQ(w.Xmin, XReel(avant, 40));
+    EXPECT_EQ(w.Xmax, XReel(avant, 100));
+    EXPECT_EQ(w.Ymin, YReel(avant, 200));
+    EXPECT_EQ(w.Ymax, YReel(avant, 60));
+    EXPECT_EQ(f.Mode(), ModeSouris::Aucun);
+    EXPECT_FALSE(f.Palettes().ZoomEnfonce());
+    EXPECT_TRUE(f.Palettes().PrecedentActif());
+    EXPECT_FALSE(f.Palettes().SuivantActif());
+    EXPECT_EQ(dialogues_.Appels().size(), 0u);
+
+    f.ZoomPrecedent();
+    EXPECT_EQ(f.Vue().Fenetre().Xmin, -80);
+    EXPECT_FALSE(f.Palettes().PrecedentActif());
+    EXPECT_TRUE(f.Palettes().SuivantActif());
+    f.ZoomSuivant();
+    EXPECT_EQ(f.Vue().Fenetre().Xmin, XReel(avant, 40));
+}
+
+TEST_F(Execution, ZoomParClicDemandeUneEchelle)
+{
+    TFPrincipale& f = Demarre();
+    const struct {
+        std::optional<QString> reponse;
+        bool change;
+    } kCas[] = {{QStringLiteral("2"), true}, {std::nullopt, false}, {QStringLiteral("0.5"), true}};
+    for (const auto& cas : kCas) {
+        dialogues_.RepondValeur(cas.reponse);
+        const TFenetre avant = f.Vue().Fenetre();
+        const TVue vue = f.Vue().VueEcran();
+        const int c = XEcran(vue, 20), l = YEcran(vue, 10);
+        f.Palettes().Bouton("BtnZoom1")->click();
+        // A drag along one axis only counts as a click.
+        f.DessinMouseDown(c, l);
+        f.DessinMouseUp(c + 15, l);
+        const TFenetre apres = f.Vue().Fenetre();
+        if (cas.change) {
+            EXPECT_NEAR(double((apres.Xmin + apres.Xmax) / 2), double(XReel(vue, c)), 1e-9);
+            EXPECT_NE(apres.Xmax - apres.Xmin, avant.Xmax - avant.Xmin);
+        } else {
+            EXPECT_EQ(apres, avant);
+        }
+        EXPECT_EQ(f.Invite(), QString());
+    }
+    ASSERT_EQ(dialogues_.Nombre(G::DemandeValeur), 3);
+    EXPECT_EQ(dialogues_.Appels()[0].texte, QStringLiteral(" Echelle à appliquer :"));
+    EXPECT_EQ(dialogues_.Appels()[0].mode, 1);
+}
+
+TEST_F(Execution, ZoomMoinsPuisPlusRendLaFenetre)
+{
+    TFPrincipale& f = Demarre();
+    const TFenetre depart = f.Vue().Fenetre();
+    f.ZoomMoins();
+    EXPECT_EQ(f.Vue().Fenetre().Xmax, 160);
+    f.ZoomPlus();
+    EXPECT_EQ(f.Vue().Fenetre(), depart);
+    EXPECT_FALSE(f.Palettes().PrecedentActif());
+}
+
+TEST_F(Execution, CoordonneesSousLaSouris)
+{
+    TFPrincipale& f = Demarre();
+    const TVue vue = f.Vue().VueEcran();
+    f.DessinMouseMove(XEcran(vue, 0), YEcran(vue, 0));
+    EXPECT_EQ(f.Panneau(0), QStringLiteral("X : 0  Y : 0"));
+    f.DessinMouseMove(XEcran(vue, -40), YEcran(vue, 25));
+    EXPECT_EQ(f.Panneau(0), QStringLiteral("X : -40  Y : 25"));
+}
+
+TEST_F(Execution, InitAppliRelacheTout)
+{
+    TFPrincipale& f = Demarre();
+    f.Palettes().Bouton("BtnZoom1")->click();
+    f.DessinMouseDown(10, 10);
+    f.InitAppli();
+    EXPECT_EQ(f.Mode(), ModeSouris::Aucun);
+    EXPECT_FALSE(f.Palettes().ZoomEnfonce());
+    // The drag was abandoned: releasing the mouse zooms nothing.
+    const TFenetre avant = f.Vue().Fenetre();
+    f.DessinMouseUp(80, 90);
+    EXPECT_EQ(f.Vue().Fenetre(), avant);
+}
+
+} // namespace
+} // namespace velk::test
