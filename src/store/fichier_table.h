@@ -66,6 +66,7 @@ private:
     void Execute(const char* sql);
     void Transaction(bool effacer, sqlite3_stmt* insertion,
                      const std::function<bool(RangeeBrute&)>& suivante);
+    int Lie(sqlite3_stmt* st, int colonne, const RangeeBrute& r) const;
     [[noreturn]] void Echec(int code) const;
     bool SchemaConforme();
     void CreeSchema();
@@ -76,6 +77,7 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* insertion_ = nullptr;
     sqlite3_stmt* remplacement_ = nullptr;
+    sqlite3_stmt* lot_ = nullptr; // inserts RangeesParLot rows at once
     int nReels_ = 0;
     int nEntiers_ = 0;
 };
