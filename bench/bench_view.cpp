@@ -97,9 +97,32 @@ void BM_ChercheElements(benchmark::State& state)
     state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
 }
 
+// The first pick after the tables changed also copies them for the later picks.
+void BM_ChercheApresChangement(benchmark::State& state)
+{
+    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    EtatVue etat;
+    etat.SetTailleSurface(1280, 800);
+    etat.SetFenetre({-110, 110, -110, 110});
+    TVisibilite visibilite;
+    RechercheElements recherche(donnees, etat.VueEcran(), visibilite);
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        donnees.TablesLectureSeule(false);
+        donnees.EcritVariable(0, ++i);
+        donnees.TablesLectureSeule(true);
+        state.ResumeTiming();
+        TElementsProches r;
+        benchmark::DoNotOptimize(recherche.ChercheElements(640, 400, r));
+    }
+    state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
+}
+
 // 0 stands for the largest store.
 BENCHMARK(BM_Redessine)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheElements)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChercheApresChangement)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velk

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace velk {
 
 Dessin::Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibilite, QWidget* parent)
@@ -81,7 +83,9 @@ void Dessin::paintEvent(QPaintEvent* event)
         painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
         painter.setPen(QPen(QColor(128, 128, 128), 0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(coin1_, coin2_).normalized());
+        const QPoint hautGauche(std::min(coin1_.x(), coin2_.x()), std::min(coin1_.y(), coin2_.y()));
+        const QPoint basDroite(std::max(coin1_.x(), coin2_.x()), std::max(coin1_.y(), coin2_.y()));
+        painter.drawRect(QRect(hautGauche, basDroite));
     }
 }
 
