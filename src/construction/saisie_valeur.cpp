@@ -3,9 +3,9 @@
 // so that "0", "." or an exponent that underflows never reaches a statement as a length.
 #include "construction/saisie_valeur.h"
 
+#include "language/nombres.h"
+
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 
 namespace velk {
 
@@ -13,59 +13,15 @@ namespace {
 
 bool EstChiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// Skips the digits from position i; returns how many there were.
-int LitChiffres(const QString& t, int& i)
-{
-    int n = 0;
-    while (i < t.size() && EstChiffre(t.at(i))) {
-        ++i;
-        ++n;
-    }
-    return n;
-}
-
-bool SyntaxeReel(const QString& t)
-{
-    int i = 0;
-    if (i < t.size() && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-')))
-        ++i;
-    int chiffres = LitChiffres(t, i);
-    if (i < t.size() && t.at(i) == QLatin1Char('.')) {
-        ++i;
-        chiffres += LitChiffres(t, i);
-    }
-    if (chiffres == 0)
-        return false;
-    if (i < t.size() && t.at(i) == QLatin1Char('E')) {
-        ++i;
-        if (i < t.size() && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-')))
-            ++i;
-        if (LitChiffres(t, i) == 0)
-            return false;
-    }
-    return i == t.size();
-}
-
-// The "C" locale, created once, so the conversion ignores the user's decimal comma.
-locale_t LocaleC()
-{
-    static locale_t c = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
-    return c;
-}
-
 } // namespace
 
+// The same conversion as the run's, so the dialog accepts exactly what a statement reads.
 bool LitReel(const QString& texte, Reel& valeur)
 {
-    if (!SyntaxeReel(texte))
-        return false;
-    const QByteArray octets = texte.toLatin1();
-    char* fin = nullptr;
-    const Reel v = strtold_l(octets.constData(), &fin, LocaleC());
-    if (fin != octets.constData() + octets.size())
-        return false;
-    valeur = v;
-    return true;
+    for (QChar c : texte)
+        if (c.unicode() >= 0x80)
+            return false;
+    return ConvertitReel(texte.toStdString(), valeur);
 }
 
 bool CaracteresPermis(const QString& texte, int mode)

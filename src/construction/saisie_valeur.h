@@ -33,9 +33,9 @@ QString MessageConversion(const QString& texte);
 // True when every character of texte belongs to the mode's set.
 bool CaracteresPermis(const QString& texte, int mode);
 
-// Reads a decimal number written with "." whatever the locale: optional sign, digits
-// with an optional point, optional "E" exponent. Returns false when the text is not such
-// a number. Overflow gives an infinite value, underflow 0.
+// Reads a decimal number as a statement does, with "." whatever the locale: optional
+// sign, digits with an optional point, optional "E" exponent. Returns false when the text
+// is not such a number. Overflow gives an infinite value.
 bool LitReel(const QString& texte, Reel& valeur);
 
 } // namespace velk
