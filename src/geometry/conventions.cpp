@@ -101,10 +101,9 @@ TRecPoint ChoixDecalage(char lettre, const TRecPoint& S1, const TRecPoint& S2) {
 namespace {
 
 // Finite in extended precision and still finite once narrowed to double (a value beyond
-// about 1.8E308 would be stored as infinity).
-bool finite_both(Reel v) {
-    return std::isfinite(v) && std::isfinite(static_cast<double>(v));
-}
+// about 1.8E308 would be stored as infinity). Narrowing keeps NaN and infinities, so the
+// double alone answers both questions.
+bool finite_both(Reel v) { return std::isfinite(static_cast<double>(v)); }
 
 } // namespace
 
