@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace velk {
 namespace {
@@ -257,6 +258,46 @@ TEST(CercleDeuxCerclesRayon, SeparateCirclesDownToTheGeometricThresholds) {
         ExpectTouche(au_dela, A, c.e1);
         ExpectTouche(au_dela, B, c.e2);
     }
+}
+
+TEST(CerclesTangents, EveryReturnedCircleTouchesWhatItMust) {
+    // Random configurations: whatever the branch taken, a circle that is returned must be
+    // tangent to both elements in the way its letters ask.
+    std::mt19937 alea(2024);
+    std::uniform_real_distribution<double> u(-10, 10), r(0.5, 6);
+    const char positions[] = {'H', 'B', 'D', 'G'};
+    const char tangences[] = {'E', 'I'};
+    int trouves = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const TRecCercle C1 = Ci(u(alea), u(alea), r(alea)), C2 = Ci(u(alea), u(alea), r(alea));
+        const TRecLigne L = Li(u(alea), u(alea), Stocke(std::fabs(u(alea)) * 0.6));
+        const Reel N1 = r(alea);
+        const char e1 = tangences[i % 2], e2 = tangences[(i / 2) % 2];
+        const char cote = positions[(i / 4) % 4], position = positions[(i / 16) % 4];
+        bool sans = true;
+        const TRecCercle a = CercleDeuxCerclesRayon(C1, C2, N1, e1, e2, position, sans);
+        if (!sans) {
+            ++trouves;
+            ASSERT_EQ(a.Rc, N1);
+            ExpectTouche(a, C1, e1, 1e-9);
+            ExpectTouche(a, C2, e2, 1e-9);
+        }
+        const TRecCercle b = CercleLigneCercleRayon(L, C1, N1, cote, e1, position, sans);
+        if (!sans) {
+            ++trouves;
+            EXPECT_NEAR(DistanceALigne(b.Xc, b.Yc, L), N1, 1e-9);
+            ExpectTouche(b, C1, e1, 1e-9);
+        }
+        const TRecPoint P = Pt(u(alea), u(alea));
+        const TRecCercle c = CerclePointCercleRayon(P, C1, N1, e1, position, sans);
+        if (!sans) {
+            ++trouves;
+            EXPECT_NEAR(Dist(c.Xc, c.Yc, P.X, P.Y), N1, 1e-9);
+            const bool dedans = Dist(P.X, P.Y, C1.Xc, C1.Yc) < C1.Rc;
+            ExpectTouche(c, C1, dedans ? 'I' : e1, 1e-9);
+        }
+    }
+    EXPECT_GT(trouves, 2000); // about a quarter of the 9000 attempts have a solution
 }
 
 } // namespace
