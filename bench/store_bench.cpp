@@ -47,8 +47,7 @@ void BM_LectureCercles(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < Rangs; ++i) {
             const auto n = static_cast<uint16_t>(i * 40503u);
-            if (store.CercleExiste(n))
-                store.LitCercle(n, c);
+            if (store.CercleExiste(n)) store.LitCercle(n, c);
         }
         benchmark::DoNotOptimize(c);
     }

@@ -25,13 +25,11 @@ constexpr char EnteteSqlite[] = "SQLite format 3";
 // database: it belongs to someone else and must not be overwritten.
 bool FichierEtranger(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
-    if (!f)
-        return false;
+    if (!f) return false;
     char entete[16] = {};
     f.read(entete, sizeof entete);
     const auto lus = f.gcount();
-    if (lus == 0)
-        return false;
+    if (lus == 0) return false;
     return lus < 16 || std::memcmp(entete, EnteteSqlite, 16) != 0;
 }
 
@@ -40,7 +38,9 @@ bool EstDossier(const std::string& chemin) {
     return ::stat(chemin.c_str(), &s) == 0 && S_ISDIR(s.st_mode);
 }
 
-std::string Cite(const std::string& chemin) { return "« " + chemin + " »"; }
+std::string Cite(const std::string& chemin) {
+    return "« " + chemin + " »";
+}
 
 } // namespace
 
@@ -50,7 +50,9 @@ FichierTable::FichierTable(std::string chemin, const DescriptionTable& descripti
         (c.reelle ? nReels_ : nEntiers_)++;
 }
 
-FichierTable::~FichierTable() { Ferme(); }
+FichierTable::~FichierTable() {
+    Ferme();
+}
 
 void FichierTable::Ferme() {
     sqlite3_finalize(insertion_);
@@ -84,8 +86,8 @@ void FichierTable::Echec(int code) const {
     case SQLITE_CORRUPT:
         throw ErreurStockage("Le fichier de table " + fichier + " est endommagé.");
     case SQLITE_IOERR:
-        throw ErreurStockage("Erreur de lecture ou d'écriture sur le fichier de table " +
-                             fichier + ".");
+        throw ErreurStockage("Erreur de lecture ou d'écriture sur le fichier de table " + fichier +
+                             ".");
     default:
         throw ErreurStockage("Erreur sur le fichier de table " + fichier + " : " +
                              sqlite3_errstr(code) + ".");
@@ -94,17 +96,15 @@ void FichierTable::Echec(int code) const {
 
 void FichierTable::Execute(const char* sql) {
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        Echec(rc);
+    if (rc != SQLITE_OK) Echec(rc);
 }
 
 std::string FichierTable::CreateTable() const {
-    std::string sql = std::string("CREATE TABLE ") + description_.table +
-                      " (Numero INTEGER PRIMARY KEY NOT NULL";
+    std::string sql =
+        std::string("CREATE TABLE ") + description_.table + " (Numero INTEGER PRIMARY KEY NOT NULL";
     for (const Colonne& c : description_.colonnes) {
         sql += std::string(", ") + c.nom + (c.reelle ? " REAL" : " INTEGER");
-        if (c.requise)
-            sql += " NOT NULL";
+        if (c.requise) sql += " NOT NULL";
     }
     return sql + ")";
 }
@@ -114,8 +114,7 @@ bool FichierTable::SchemaConforme() {
     const std::string sql = std::string("PRAGMA table_info(") + description_.table + ")";
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr);
-    if (rc != SQLITE_OK)
-        Echec(rc);
+    if (rc != SQLITE_OK) Echec(rc);
     bool conforme = true;
     size_t i = 0;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -137,8 +136,7 @@ bool FichierTable::SchemaConforme() {
         ++i;
     }
     sqlite3_finalize(st);
-    if (rc != SQLITE_DONE)
-        Echec(rc);
+    if (rc != SQLITE_DONE) Echec(rc);
     return conforme && i == description_.colonnes.size() + 1;
 }
 
@@ -164,8 +162,9 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
 
     // A damaged database is derived data: it is removed and created afresh, once.
     for (int essai = 0;; ++essai) {
-        int rc = sqlite3_open_v2(chemin_.c_str(), &db_, SQLITE_OPEN_READWRITE |
-                                 SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        int rc = sqlite3_open_v2(chemin_.c_str(), &db_,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
         if (rc != SQLITE_OK) {
             Ferme();
             Echec(rc);
@@ -178,15 +177,13 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
             Execute("PRAGMA synchronous=OFF");
             Execute("PRAGMA journal_mode=DELETE");
             Execute("PRAGMA cache_size=-500");
-            if (!SchemaConforme())
-                CreeSchema();
+            if (!SchemaConforme()) CreeSchema();
             break;
         } catch (const ErreurStockage&) {
             const int code = sqlite3_errcode(db_) & 0xff;
             Ferme();
             const bool endommage = code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
-            if (!endommage || essai > 0 || std::remove(chemin_.c_str()) != 0)
-                throw;
+            if (!endommage || essai > 0 || std::remove(chemin_.c_str()) != 0) throw;
             std::remove((chemin_ + "-journal").c_str());
         }
     }
@@ -199,13 +196,11 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
     std::string lot = "INSERT INTO " + valeurs;
     for (int i = 1; i < RangeesParLot; ++i)
         lot += "," + rangee;
-    int rc = sqlite3_prepare_v2(db_, ("INSERT INTO " + valeurs).c_str(), -1, &insertion_,
-                                nullptr);
+    int rc = sqlite3_prepare_v2(db_, ("INSERT INTO " + valeurs).c_str(), -1, &insertion_, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_prepare_v2(db_, ("INSERT OR REPLACE INTO " + valeurs).c_str(), -1,
                                 &remplacement_, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_prepare_v2(db_, lot.c_str(), -1, &lot_, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db_, lot.c_str(), -1, &lot_, nullptr);
     if (rc != SQLITE_OK) {
         Ferme();
         Echec(rc);
@@ -235,8 +230,7 @@ int FichierTable::Lie(sqlite3_stmt* st, int colonne, const RangeeBrute& r) const
 
 void FichierTable::Transaction(bool effacer, sqlite3_stmt* insertion,
                                const std::function<bool(RangeeBrute&)>& suivante) {
-    if (!db_)
-        throw ErreurStockage("Le fichier de table " + Cite(chemin_) + " n'est pas ouvert.");
+    if (!db_) throw ErreurStockage("Le fichier de table " + Cite(chemin_) + " n'est pas ouvert.");
     Execute("BEGIN IMMEDIATE");
     int rc = SQLITE_OK;
     if (effacer) {
@@ -246,8 +240,7 @@ void FichierTable::Transaction(bool effacer, sqlite3_stmt* insertion,
     auto execute = [&rc](sqlite3_stmt* st) {
         rc = sqlite3_step(st);
         sqlite3_reset(st);
-        if (rc == SQLITE_DONE)
-            rc = SQLITE_OK;
+        if (rc == SQLITE_DONE) rc = SQLITE_OK;
     };
     // A fresh table takes its rows by lots; the rest (or every row when completing) one
     // by one.
@@ -273,8 +266,7 @@ void FichierTable::Transaction(bool effacer, sqlite3_stmt* insertion,
         Lie(insertion, 1, lot[i]);
         execute(insertion);
     }
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         Echec(rc);

@@ -35,7 +35,7 @@ struct RangeeBrute {
 };
 
 class FichierTable {
-public:
+  public:
     FichierTable(std::string chemin, const DescriptionTable& description);
     ~FichierTable();
     FichierTable(const FichierTable&) = delete;
@@ -61,7 +61,7 @@ public:
     // transaction. Throws ErreurStockage.
     void Complete(const std::function<bool(RangeeBrute&)>& suivante);
 
-private:
+  private:
     void Ferme();
     void Execute(const char* sql);
     void Transaction(bool effacer, sqlite3_stmt* insertion,

@@ -17,31 +17,45 @@ namespace {
 enum Table { TPoint, TLigne, TCercle, TVariable, TForme, NombreTables };
 
 const DescriptionTable Descriptions[NombreTables] = {
-    {"Point", "Points.DB",
+    {"Point",
+     "Points.DB",
      {{"X", true, true}, {"Y", true, true}, {"Couleur", false, true}, {"Couche", false, true}}},
-    {"Ligne", "Lignes.DB",
-     {{"Xpd", true, true}, {"Ypd", true, true}, {"Aod", true, true}, {"Xdd", true, false},
-      {"Ydd", true, false}, {"Xfd", true, false}, {"Yfd", true, false},
-      {"Couleur", false, true}, {"Couche", false, true}}},
-    {"Cercle", "Cercles.DB",
-     {{"Xc", true, true}, {"Yc", true, true}, {"Rc", true, true}, {"Xdc", true, false},
-      {"Ydc", true, false}, {"Adc", true, false}, {"Xfc", true, false}, {"Yfc", true, false},
-      {"Afc", true, false}, {"Couleur", false, true}, {"Couche", false, true}}},
+    {"Ligne",
+     "Lignes.DB",
+     {{"Xpd", true, true},
+      {"Ypd", true, true},
+      {"Aod", true, true},
+      {"Xdd", true, false},
+      {"Ydd", true, false},
+      {"Xfd", true, false},
+      {"Yfd", true, false},
+      {"Couleur", false, true},
+      {"Couche", false, true}}},
+    {"Cercle",
+     "Cercles.DB",
+     {{"Xc", true, true},
+      {"Yc", true, true},
+      {"Rc", true, true},
+      {"Xdc", true, false},
+      {"Ydc", true, false},
+      {"Adc", true, false},
+      {"Xfc", true, false},
+      {"Yfc", true, false},
+      {"Afc", true, false},
+      {"Couleur", false, true},
+      {"Couche", false, true}}},
     {"Variable", "Variables.DB", {{"Valeur", true, true}}},
     {"Forme", "Formes.DB", {}},
 };
 
 // Reads the row of rank or cursor n of table t into rec; false when n is -1.
-template <class T, class Rec>
-bool Copie(const T& t, int n, Rec& rec) {
-    if (n < 0)
-        return false;
+template <class T, class Rec> bool Copie(const T& t, int n, Rec& rec) {
+    if (n < 0) return false;
     VersRecord(n, t.Lit(static_cast<uint16_t>(n)), rec);
     return true;
 }
 
-template <class T>
-void Remplit(RangeeBrute& r, const T& t, int n) {
+template <class T> void Remplit(RangeeBrute& r, const T& t, int n) {
     const auto& rangee = t.Lit(static_cast<uint16_t>(n));
     r.numero = n;
     r.reels = rangee.reels.data();
@@ -50,13 +64,11 @@ void Remplit(RangeeBrute& r, const T& t, int n) {
 
 // Writes table t to its file: the whole table when ecrits is null, otherwise only the rows
 // numbered in ecrits (written since the file was last brought up to date).
-template <class T>
-void Persiste(FichierTable& f, const T& t, const std::vector<uint16_t>* ecrits) {
+template <class T> void Persiste(FichierTable& f, const T& t, const std::vector<uint16_t>* ecrits) {
     if (ecrits) {
         size_t i = 0;
         f.Complete([&](RangeeBrute& r) {
-            if (i == ecrits->size())
-                return false;
+            if (i == ecrits->size()) return false;
             Remplit(r, t, (*ecrits)[i++]);
             return true;
         });
@@ -65,8 +77,7 @@ void Persiste(FichierTable& f, const T& t, const std::vector<uint16_t>* ecrits) 
     int n = -1;
     f.Reecrit([&](RangeeBrute& r) {
         n = t.Suivant(n + 1);
-        if (n < 0)
-            return false;
+        if (n < 0) return false;
         Remplit(r, t, n);
         return true;
     });
@@ -108,8 +119,7 @@ struct TModuleDonnee::Impl {
 
     void Notifie() {
         ++version;
-        if (observateur)
-            observateur();
+        if (observateur) observateur();
     }
 
     void Ecrit(Table t, uint16_t n) {
@@ -131,24 +141,19 @@ struct TModuleDonnee::Impl {
         Notifie();
     }
 
-    void MarqueAReecrire(Table t) {
-        suivi[t] = Suivi{true, true, {}};
-    }
+    void MarqueAReecrire(Table t) { suivi[t] = Suivi{true, true, {}}; }
 
     // Writing while read-only is a fault of the caller: loud in debug builds, and
     // without effect (but counted) otherwise.
     bool Accepte() {
-        if (!lectureSeule)
-            return true;
+        if (!lectureSeule) return true;
         ++refus;
         assert(!"write to a read-only element table");
         return false;
     }
 
-    template <class T, class Rangee>
-    void Ecrit(T& table, Table t, uint16_t n, const Rangee& r) {
-        if (!Accepte())
-            return;
+    template <class T, class Rangee> void Ecrit(T& table, Table t, uint16_t n, const Rangee& r) {
+        if (!Accepte()) return;
         if (!Finie(r)) {
             ++refus;
             assert(!"non-finite value written to an element table");
@@ -160,8 +165,7 @@ struct TModuleDonnee::Impl {
 
     std::string Chemin(Table t) const {
         std::string chemin = dossier;
-        if (chemin.back() != '/')
-            chemin += '/';
+        if (chemin.back() != '/') chemin += '/';
         return chemin + Descriptions[t].fichier;
     }
 
@@ -170,20 +174,30 @@ struct TModuleDonnee::Impl {
         const Suivi& s = suivi[t];
         const std::vector<uint16_t>* ecrits = s.toutReecrire ? nullptr : &s.ecrits;
         switch (t) {
-        case TPoint: velk::Persiste(f, points, ecrits); break;
-        case TLigne: velk::Persiste(f, lignes, ecrits); break;
-        case TCercle: velk::Persiste(f, cercles, ecrits); break;
-        case TVariable: velk::Persiste(f, variables, ecrits); break;
-        case TForme: velk::Persiste(f, formes, ecrits); break;
-        case NombreTables: break;
+        case TPoint:
+            velk::Persiste(f, points, ecrits);
+            break;
+        case TLigne:
+            velk::Persiste(f, lignes, ecrits);
+            break;
+        case TCercle:
+            velk::Persiste(f, cercles, ecrits);
+            break;
+        case TVariable:
+            velk::Persiste(f, variables, ecrits);
+            break;
+        case TForme:
+            velk::Persiste(f, formes, ecrits);
+            break;
+        case NombreTables:
+            break;
         }
         suivi[t] = Suivi{};
     }
 
     void PersisteModifiees() {
         for (int i = 0; i < NombreTables; ++i)
-            if (suivi[i].modifie && fichiers[i])
-                Persiste(static_cast<Table>(i));
+            if (suivi[i].modifie && fichiers[i]) Persiste(static_cast<Table>(i));
     }
 };
 
@@ -200,8 +214,12 @@ TModuleDonnee::~TModuleDonnee() {
     }
 }
 
-const std::string& TModuleDonnee::Dossier() const { return d->dossier; }
-void TModuleDonnee::SetDelaiVerrou(int millisecondes) { d->delaiVerrou = millisecondes; }
+const std::string& TModuleDonnee::Dossier() const {
+    return d->dossier;
+}
+void TModuleDonnee::SetDelaiVerrou(int millisecondes) {
+    d->delaiVerrou = millisecondes;
+}
 
 void TModuleDonnee::CreeTables() {
     d->pretes = false;
@@ -232,8 +250,7 @@ void TModuleDonnee::CreeTables() {
 
 void TModuleDonnee::VideTables() {
     auto vide = [this](auto& table, Table t) {
-        if (table.Nombre() == 0)
-            return;
+        if (table.Nombre() == 0) return;
         table.Vide();
         d->Vide(t);
     };
@@ -247,19 +264,34 @@ void TModuleDonnee::VideTables() {
 
 void TModuleDonnee::TablesLectureSeule(bool lectureSeule) {
     d->lectureSeule = lectureSeule;
-    if (lectureSeule)
-        d->PersisteModifiees();
+    if (lectureSeule) d->PersisteModifiees();
 }
 
-bool TModuleDonnee::LectureSeule() const { return d->lectureSeule; }
-bool TModuleDonnee::TablesPretes() const { return d->pretes; }
-void TModuleDonnee::SetTablesPretes(bool pretes) { d->pretes = pretes; }
+bool TModuleDonnee::LectureSeule() const {
+    return d->lectureSeule;
+}
+bool TModuleDonnee::TablesPretes() const {
+    return d->pretes;
+}
+void TModuleDonnee::SetTablesPretes(bool pretes) {
+    d->pretes = pretes;
+}
 
-bool TModuleDonnee::PointExiste(uint16_t n) const { return d->points.Existe(n); }
-bool TModuleDonnee::LigneExiste(uint16_t n) const { return d->lignes.Existe(n); }
-bool TModuleDonnee::CercleExiste(uint16_t n) const { return d->cercles.Existe(n); }
-bool TModuleDonnee::VariableExiste(uint16_t n) const { return d->variables.Existe(n); }
-bool TModuleDonnee::FormeExiste(uint16_t n) const { return d->formes.Existe(n); }
+bool TModuleDonnee::PointExiste(uint16_t n) const {
+    return d->points.Existe(n);
+}
+bool TModuleDonnee::LigneExiste(uint16_t n) const {
+    return d->lignes.Existe(n);
+}
+bool TModuleDonnee::CercleExiste(uint16_t n) const {
+    return d->cercles.Existe(n);
+}
+bool TModuleDonnee::VariableExiste(uint16_t n) const {
+    return d->variables.Existe(n);
+}
+bool TModuleDonnee::FormeExiste(uint16_t n) const {
+    return d->formes.Existe(n);
+}
 
 void TModuleDonnee::EcritPoint(uint16_t n, const TRecPoint& p) {
     d->Ecrit(d->points, TPoint, n, VersRangee(p));
@@ -273,21 +305,22 @@ void TModuleDonnee::EcritCercle(uint16_t n, const TRecCercle& c) {
 void TModuleDonnee::EcritVariable(uint16_t n, Reel valeur) {
     d->Ecrit(d->variables, TVariable, n, TableVariables::Ligne{{Tel(valeur)}, {}});
 }
-void TModuleDonnee::EcritForme(uint16_t n) { d->Ecrit(d->formes, TForme, n, TableFormes::Ligne{}); }
+void TModuleDonnee::EcritForme(uint16_t n) {
+    d->Ecrit(d->formes, TForme, n, TableFormes::Ligne{});
+}
 
-uint64_t TModuleDonnee::EcritRefuses() const { return d->refus; }
+uint64_t TModuleDonnee::EcritRefuses() const {
+    return d->refus;
+}
 
 void TModuleDonnee::LitPoint(uint16_t n, TRecPoint& p) const {
-    if (d->points.Existe(n))
-        VersRecord(n, d->points.Lit(n), p);
+    if (d->points.Existe(n)) VersRecord(n, d->points.Lit(n), p);
 }
 void TModuleDonnee::LitLigne(uint16_t n, TRecLigne& l) const {
-    if (d->lignes.Existe(n))
-        VersRecord(n, d->lignes.Lit(n), l);
+    if (d->lignes.Existe(n)) VersRecord(n, d->lignes.Lit(n), l);
 }
 void TModuleDonnee::LitCercle(uint16_t n, TRecCercle& c) const {
-    if (d->cercles.Existe(n))
-        VersRecord(n, d->cercles.Lit(n), c);
+    if (d->cercles.Existe(n)) VersRecord(n, d->cercles.Lit(n), c);
 }
 Reel TModuleDonnee::ValeurVariable(uint16_t n) const {
     return d->variables.Existe(n) ? d->variables.Lit(n).reels[0] : 0;
@@ -297,31 +330,27 @@ bool TModuleDonnee::PremierPoint(TRecPoint& p) {
     return Copie(d->points, d->curseurPoint = d->points.Suivant(0), p);
 }
 bool TModuleDonnee::PointSuivant(TRecPoint& p) {
-    if (d->curseurPoint < 0)
-        return false;
+    if (d->curseurPoint < 0) return false;
     return Copie(d->points, d->curseurPoint = d->points.Suivant(d->curseurPoint + 1), p);
 }
 bool TModuleDonnee::PremiereLigne(TRecLigne& l) {
     return Copie(d->lignes, d->curseurLigne = d->lignes.Suivant(0), l);
 }
 bool TModuleDonnee::LigneSuivante(TRecLigne& l) {
-    if (d->curseurLigne < 0)
-        return false;
+    if (d->curseurLigne < 0) return false;
     return Copie(d->lignes, d->curseurLigne = d->lignes.Suivant(d->curseurLigne + 1), l);
 }
 bool TModuleDonnee::PremierCercle(TRecCercle& c) {
     return Copie(d->cercles, d->curseurCercle = d->cercles.Suivant(0), c);
 }
 bool TModuleDonnee::CercleSuivant(TRecCercle& c) {
-    if (d->curseurCercle < 0)
-        return false;
+    if (d->curseurCercle < 0) return false;
     return Copie(d->cercles, d->curseurCercle = d->cercles.Suivant(d->curseurCercle + 1), c);
 }
 
 namespace {
 bool CopieVariable(const TableVariables& t, int n, uint16_t& numero, Reel& valeur) {
-    if (n < 0)
-        return false;
+    if (n < 0) return false;
     numero = static_cast<uint16_t>(n);
     valeur = t.Lit(numero).reels[0];
     return true;
@@ -332,20 +361,33 @@ bool TModuleDonnee::PremiereVariable(uint16_t& n, Reel& valeur) {
     return CopieVariable(d->variables, d->curseurVariable = d->variables.Suivant(0), n, valeur);
 }
 bool TModuleDonnee::VariableSuivante(uint16_t& n, Reel& valeur) {
-    if (d->curseurVariable < 0)
-        return false;
+    if (d->curseurVariable < 0) return false;
     d->curseurVariable = d->variables.Suivant(d->curseurVariable + 1);
     return CopieVariable(d->variables, d->curseurVariable, n, valeur);
 }
 
-std::optional<uint16_t> TModuleDonnee::NumeroLibrePoint() const { return d->points.Libre(); }
-std::optional<uint16_t> TModuleDonnee::NumeroLibreLigne() const { return d->lignes.Libre(); }
-std::optional<uint16_t> TModuleDonnee::NumeroLibreCercle() const { return d->cercles.Libre(); }
+std::optional<uint16_t> TModuleDonnee::NumeroLibrePoint() const {
+    return d->points.Libre();
+}
+std::optional<uint16_t> TModuleDonnee::NumeroLibreLigne() const {
+    return d->lignes.Libre();
+}
+std::optional<uint16_t> TModuleDonnee::NumeroLibreCercle() const {
+    return d->cercles.Libre();
+}
 
-int TModuleDonnee::NombrePoints() const { return d->points.Nombre(); }
-int TModuleDonnee::NombreLignes() const { return d->lignes.Nombre(); }
-int TModuleDonnee::NombreCercles() const { return d->cercles.Nombre(); }
-int TModuleDonnee::NombreVariables() const { return d->variables.Nombre(); }
+int TModuleDonnee::NombrePoints() const {
+    return d->points.Nombre();
+}
+int TModuleDonnee::NombreLignes() const {
+    return d->lignes.Nombre();
+}
+int TModuleDonnee::NombreCercles() const {
+    return d->cercles.Nombre();
+}
+int TModuleDonnee::NombreVariables() const {
+    return d->variables.Nombre();
+}
 
 bool TModuleDonnee::PointAuRang(int rang, TRecPoint& p) const {
     return Copie(d->points, d->points.AuRang(rang), p);
@@ -360,7 +402,9 @@ bool TModuleDonnee::VariableAuRang(int rang, uint16_t& n, Reel& valeur) const {
     return CopieVariable(d->variables, d->variables.AuRang(rang), n, valeur);
 }
 
-uint64_t TModuleDonnee::Version() const { return d->version; }
+uint64_t TModuleDonnee::Version() const {
+    return d->version;
+}
 void TModuleDonnee::SetObservateur(std::function<void()> observateur) {
     d->observateur = std::move(observateur);
 }

@@ -21,13 +21,13 @@ inline double Coordonnee(Reel v) {
     return (v > -1E-14L && v < 1E-14L) ? 0.0 : static_cast<double>(v);
 }
 // Angles, radius and values are stored as they are, rounded to 64 bits.
-inline double Tel(Reel v) { return static_cast<double>(v); }
+inline double Tel(Reel v) {
+    return static_cast<double>(v);
+}
 
-template <int R, int E>
-bool Finie(const Rangee<R, E>& r) {
+template <int R, int E> bool Finie(const Rangee<R, E>& r) {
     for (double v : r.reels)
-        if (!std::isfinite(v))
-            return false;
+        if (!std::isfinite(v)) return false;
     return true;
 }
 
@@ -36,8 +36,8 @@ inline TablePoints::Ligne VersRangee(const TRecPoint& p) {
 }
 
 inline TableLignes::Ligne VersRangee(const TRecLigne& l) {
-    return {{Coordonnee(l.Xpd), Coordonnee(l.Ypd), Tel(l.Aod), Coordonnee(l.Xdd),
-             Coordonnee(l.Ydd), Coordonnee(l.Xfd), Coordonnee(l.Yfd)},
+    return {{Coordonnee(l.Xpd), Coordonnee(l.Ypd), Tel(l.Aod), Coordonnee(l.Xdd), Coordonnee(l.Ydd),
+             Coordonnee(l.Xfd), Coordonnee(l.Yfd)},
             {l.Couleur, l.Couche}};
 }
 

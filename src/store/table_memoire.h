@@ -17,15 +17,13 @@ constexpr int NombreNumeros = 65536;
 
 // NReels 64-bit reals followed by NEntiers 32-bit integers: the columns of a table after
 // its Numero, in the order they are persisted.
-template <int NReels, int NEntiers>
-struct Rangee {
+template <int NReels, int NEntiers> struct Rangee {
     std::array<double, NReels> reels{};
     std::array<int32_t, NEntiers> entiers{};
 };
 
-template <int NReels, int NEntiers>
-class TableMemoire {
-public:
+template <int NReels, int NEntiers> class TableMemoire {
+  public:
     using Ligne = Rangee<NReels, NEntiers>;
     static constexpr int Reels = NReels;
     static constexpr int Entiers = NEntiers;
@@ -38,8 +36,7 @@ public:
     // Inserts or replaces row n.
     void Ecrit(uint16_t n, const Ligne& rangee) {
         auto& bloc = blocs_[n / TailleBloc];
-        if (!bloc)
-            bloc = std::make_unique<Bloc>(); // kept across emptyings
+        if (!bloc) bloc = std::make_unique<Bloc>(); // kept across emptyings
         (*bloc)[n % TailleBloc] = rangee;
         if (!Existe(n)) {
             bits_[n >> 6] |= uint64_t{1} << (n & 63);
@@ -49,8 +46,7 @@ public:
     }
 
     void Vide() {
-        if (nombre_ == 0)
-            return;
+        if (nombre_ == 0) return;
         bits_.fill(0);
         nombre_ = 0;
         motLibre_ = 0;
@@ -61,15 +57,12 @@ public:
 
     // The smallest existing number >= depuis, or -1.
     int Suivant(int depuis) const {
-        if (depuis < 0)
-            depuis = 0;
-        if (depuis >= NombreNumeros)
-            return -1;
+        if (depuis < 0) depuis = 0;
+        if (depuis >= NombreNumeros) return -1;
         int mot = depuis >> 6;
         uint64_t bits = bits_[mot] & (~uint64_t{0} << (depuis & 63));
         while (bits == 0) {
-            if (++mot == NombreMots)
-                return -1;
+            if (++mot == NombreMots) return -1;
             bits = bits_[mot];
         }
         return mot * 64 + __builtin_ctzll(bits);
@@ -80,16 +73,14 @@ public:
     std::optional<uint16_t> Libre() const {
         while (motLibre_ < NombreMots && bits_[motLibre_] == ~uint64_t{0})
             ++motLibre_;
-        if (motLibre_ == NombreMots)
-            return std::nullopt;
+        if (motLibre_ == NombreMots) return std::nullopt;
         return static_cast<uint16_t>(motLibre_ * 64 + __builtin_ctzll(~bits_[motLibre_]));
     }
 
     // The number of the row of rank rang in increasing order, or -1. The order is rebuilt
     // lazily after a change, so a grid can page through all rows in constant time each.
     int AuRang(int rang) const {
-        if (rang < 0 || rang >= nombre_)
-            return -1;
+        if (rang < 0 || rang >= nombre_) return -1;
         if (!ordreValide_) {
             ordre_.clear();
             ordre_.reserve(static_cast<size_t>(nombre_));
@@ -100,7 +91,7 @@ public:
         return ordre_[static_cast<size_t>(rang)];
     }
 
-private:
+  private:
     static constexpr int NombreMots = NombreNumeros / 64;
     static constexpr int TailleBloc = 256;
     using Bloc = std::array<Ligne, TailleBloc>;

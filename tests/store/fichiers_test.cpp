@@ -6,10 +6,12 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace velk {
@@ -21,7 +23,7 @@ const char* const Fichiers[] = {"Points.DB", "Lignes.DB", "Cercles.DB", "Variabl
                                 "Formes.DB"};
 
 class DossierTemporaire {
-public:
+  public:
     DossierTemporaire() {
         std::string modele = (fs::temp_directory_path() / "velk-store-XXXXXX").string();
         chemin_ = ::mkdtemp(modele.data());
@@ -33,7 +35,7 @@ public:
     const std::string& Chemin() const { return chemin_; }
     std::string Fichier(const char* nom) const { return chemin_ + "/" + nom; }
 
-private:
+  private:
     std::string chemin_;
 };
 
@@ -128,15 +130,13 @@ TEST(Fichiers, FilesHoldExactlyTheRowsAfterASwitch) {
     store.EcritVariable(2, 6);
     store.TablesLectureSeule(true);
 
-    const Lignes attendus = {{2, -1, 1E300, -5, 0},
-                             {9, static_cast<double>(tiers), 0, 2, 65539}};
+    const Lignes attendus = {{2, -1, 1E300, -5, 0}, {9, static_cast<double>(tiers), 0, 2, 65539}};
     EXPECT_EQ(Requete(points, "SELECT * FROM Point ORDER BY rowid"), attendus);
     EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT * FROM Ligne"),
               (Lignes{{1, 1, 2, static_cast<double>(3E-15L), 0, 0, 0, 0, 1, 1}}));
     EXPECT_EQ(Requete(dossier.Fichier("Cercles.DB"), "SELECT * FROM Cercle"),
               (Lignes{{4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}));
-    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"),
-              (Lignes{{2, 6}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"), (Lignes{{2, 6}}));
 
     // A new run: emptied, one point written back; the other files are emptied too.
     store.VideTables();
@@ -189,8 +189,7 @@ TEST(Fichiers, SingleStatementsKeepTheFilesExact) {
     for (int n = 100; n < 6100; ++n) {
         store.TablesLectureSeule(false);
         store.EcritPoint(static_cast<uint16_t>(n), TRecPoint{0, Reel(n), 0, 0, 0});
-        if (n % 1000 == 0)
-            store.TablesLectureSeule(true);
+        if (n % 1000 == 0) store.TablesLectureSeule(true);
     }
     store.TablesLectureSeule(true);
     EXPECT_EQ(Requete(points, "SELECT COUNT(*), SUM(X) FROM Point"),
@@ -214,8 +213,7 @@ TEST(Fichiers, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
         // No switch: the store writes its last changes when it goes away.
     }
     EXPECT_EQ(Requete(dossier.Fichier("Points.DB"), "SELECT Numero FROM Point"), (Lignes{{5}}));
-    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"),
-              (Lignes{{1, 2}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable"), (Lignes{{1, 2}}));
 
     TModuleDonnee suivant(dossier.Chemin());
     suivant.CreeTables();
@@ -305,8 +303,7 @@ TEST(Fichiers, StaleOrDamagedTableFilesAreRebuilt) {
     store.TablesLectureSeule(true);
     EXPECT_EQ(Requete(dossier.Fichier("Points.DB"), "SELECT * FROM Point"),
               (Lignes{{3, 1, 2, 3, 4}}));
-    EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT Numero FROM Ligne"),
-              (Lignes{{3}}));
+    EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT Numero FROM Ligne"), (Lignes{{3}}));
 }
 
 TEST(Fichiers, LockedFileFailsAndTheNextSwitchWritesIt) {
@@ -336,6 +333,46 @@ TEST(Fichiers, LockedFileFailsAndTheNextSwitchWritesIt) {
     store.TablesLectureSeule(false);
     store.TablesLectureSeule(true);
     EXPECT_EQ(Requete(cercles, "SELECT Numero FROM Cercle"), (Lignes{{8}}));
+}
+
+// A write that fails half-way (here: the process may not grow files past 64 KiB, as on a
+// full disk) is reported, leaves the previous content of the file, and is done again at
+// the next switch.
+TEST(Fichiers, FailedWriteKeepsThePreviousFileAndIsRetried) {
+    DossierTemporaire dossier;
+    const std::string points = dossier.Fichier("Points.DB");
+    TModuleDonnee store(dossier.Chemin());
+    store.CreeTables();
+    for (uint16_t n = 0; n < 10; ++n)
+        store.EcritPoint(n, TRecPoint{});
+    store.TablesLectureSeule(true);
+
+    store.VideTables();
+    store.TablesLectureSeule(false);
+    for (int n = 0; n < 20000; ++n)
+        store.EcritPoint(static_cast<uint16_t>(n), TRecPoint{0, Reel(n), Reel(n), 1, 2});
+
+    rlimit avant{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &avant), 0);
+    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit petit = avant;
+    petit.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &petit), 0);
+    std::string message;
+    try {
+        store.TablesLectureSeule(true);
+    } catch (const ErreurStockage& e) {
+        message = e.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signalAvant);
+
+    EXPECT_NE(message.find("Points.DB"), std::string::npos)
+        << "no error, or not naming the file: " << message;
+    EXPECT_EQ(Requete(points, "SELECT COUNT(*) FROM Point"), (Lignes{{10}}));
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(points, "SELECT COUNT(*), SUM(X) FROM Point"),
+              (Lignes{{20000, 19999.0 * 20000 / 2}}));
 }
 
 } // namespace

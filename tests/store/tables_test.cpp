@@ -180,8 +180,7 @@ TEST(Tables, FreeNumbers) {
     EXPECT_EQ(store.NumeroLibreLigne(), 0) << "each kind has its own numbers";
 
     for (int n = 0; n < 65536; ++n)
-        if (n != 40000)
-            store.EcritLigne(static_cast<uint16_t>(n), TRecLigne{});
+        if (n != 40000) store.EcritLigne(static_cast<uint16_t>(n), TRecLigne{});
     EXPECT_EQ(store.NumeroLibreLigne(), 40000);
     store.EcritLigne(40000, TRecLigne{});
     EXPECT_EQ(store.NumeroLibreLigne(), std::nullopt) << "all 65 536 numbers are taken";
