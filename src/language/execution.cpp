@@ -133,7 +133,7 @@ void Interprete::ConstruitElement(int i, const std::string& signature) {
     }
 
     // Arguments: the defined element's own index comes first in its kind's list.
-    EntreesConstruction e;
+    EntreesConstruction& e = entrees_;
     const int decaleP = genre == 'P' ? 1 : 0;
     const int decaleL = genre == 'L' ? 1 : 0;
     const int decaleC = genre == 'C' ? 1 : 0;
@@ -146,7 +146,8 @@ void Interprete::ConstruitElement(int i, const std::string& signature) {
     e.N = lue_.Nombres.Donnees();
     e.D = lue_.Choix.Donnees();
 
-    ResultatConstruction r;
+    ResultatConstruction& r = resultat_;
+    r.SansSolution = false;
     forme->Construit(e, r);
     const Reel couleur = lue_.Nombres[nombres - 2];
     const Reel couche = lue_.Nombres[nombres - 1];

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace velk {
 
 namespace {
@@ -29,12 +31,18 @@ std::string Raison(QFileDevice::FileError erreur) {
 } // namespace
 
 ProgrammeCharge DecoupeProgramme(std::string_view octets) {
-    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+    return DecoupeProgramme(std::vector<char>(octets.begin(), octets.end()));
+}
+
+ProgrammeCharge DecoupeProgramme(std::vector<char> octets) {
     ProgrammeCharge programme;
-    if (EstUtf8Valide(octets)) {
-        programme.texte.assign(octets.begin(), octets.end());
+    std::string_view brut(octets.data(), octets.size());
+    if (brut.substr(0, 3) == "\xEF\xBB\xBF") brut.remove_prefix(3);
+    if (EstUtf8Valide(brut)) {
+        octets.erase(octets.begin(), octets.begin() + (octets.size() - brut.size()));
+        programme.texte = std::move(octets);
     } else {
-        const std::string converti = Windows1252VersUtf8(octets);
+        const std::string converti = Windows1252VersUtf8(brut);
         programme.texte.assign(converti.begin(), converti.end());
     }
     const std::string_view texte(programme.texte.data(), programme.texte.size());
@@ -87,10 +95,25 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
                              Raison(fichier.error()) + ".");
     };
     if (!fichier.open(QIODevice::ReadOnly)) throw echec();
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError) throw echec();
-    return DecoupeProgramme(
-        std::string_view(octets.constData(), static_cast<size_t>(octets.size())));
+    // Read straight into the buffer the lines will point into: no intermediate copy. A
+    // pipe or device has no size: the buffer grows as it is read, up to the same limit.
+    std::vector<char> octets(static_cast<size_t>(info.isFile() ? info.size() : 0));
+    qint64 lus = 0;
+    for (;;) {
+        if (lus == static_cast<qint64>(octets.size())) {
+            if (info.isFile() && lus > 0) break;
+            if (lus >= TailleMaxProgramme)
+                throw ErreurFichier("Le fichier " + Nomme(chemin) +
+                                    " est trop volumineux pour être un programme de construction.");
+            octets.resize(std::max<size_t>(65536, octets.size() * 2));
+        }
+        const qint64 n = fichier.read(octets.data() + lus, static_cast<qint64>(octets.size()) - lus);
+        if (n < 0) throw echec();
+        if (n == 0) break;
+        lus += n;
+    }
+    octets.resize(static_cast<size_t>(lus));
+    return DecoupeProgramme(std::move(octets));
 }
 
 std::vector<std::string> LitFichierProgramme(const std::string& chemin) {

@@ -30,6 +30,7 @@ struct ProgrammeCharge {
 // Splits file contents into lines (UTF-8), decoding as described above. A UTF-8 byte-order
 // mark at the start is not part of the text.
 ProgrammeCharge DecoupeProgramme(std::string_view octets);
+ProgrammeCharge DecoupeProgramme(std::vector<char> octets);
 std::vector<std::string> DecoupeLignes(std::string_view octets);
 
 // The file contents for the given lines.

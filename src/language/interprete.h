@@ -5,6 +5,7 @@
 
 #include "language/instruction.h"
 #include "language/interfaces.h"
+#include "language/table_signatures.h"
 
 #include <cstdint>
 #include <string>
@@ -70,6 +71,9 @@ private:
     SurfaceDessin& dessin_;
     IndicateurOccupe& occupe_;
     Instruction lue_;
+    // Reused from statement to statement: only the records a row reads are refilled.
+    EntreesConstruction entrees_;
+    ResultatConstruction resultat_;
     std::string reduite_; // reused buffer of the reduced line
     uint64_t realisees_ = 0; // statements carried out to the end
 };

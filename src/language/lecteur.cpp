@@ -12,7 +12,15 @@ namespace velk {
 namespace {
 
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
-bool EstCaractereNombre(char c) { return EstChiffre(c) || c == '.' || c == '+' || c == '-' || c == 'E'; }
+// Digits, '.', '+', '-' and 'E', as a table: the reader tests every character of a number.
+struct TableNombre {
+    bool dans[256] = {};
+    TableNombre() {
+        for (char c : std::string_view("0123456789.+-E")) dans[static_cast<unsigned char>(c)] = true;
+    }
+};
+const TableNombre CaracteresNombre;
+bool EstCaractereNombre(char c) { return CaracteresNombre.dans[static_cast<unsigned char>(c)]; }
 bool EstLettreChoix(char c) {
     switch (c) {
     case 'B': case 'D': case 'E': case 'G': case 'H':
