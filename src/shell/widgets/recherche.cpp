@@ -93,8 +93,7 @@ int Depart(const QTextCursor& c) { return c.hasSelection() ? c.selectionEnd() : 
 } // namespace
 
 Recherche::Recherche(QPlainTextEdit& editeur, Dialogues& dialogues, QWidget* parentDialogues)
-    : QObject(&editeur),
-      editeur_(editeur),
+    : editeur_(editeur),
       dialogues_(dialogues),
       rechercher_(new DialogueRecherche(false, parentDialogues ? parentDialogues : &editeur)),
       remplacer_(new DialogueRecherche(true, parentDialogues ? parentDialogues : &editeur))

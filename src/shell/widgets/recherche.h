@@ -52,6 +52,8 @@ private:
     QPushButton* remplacerTout_ = nullptr;
 };
 
+// Owned by whoever creates it (it has no parent); the two dialogs belong to
+// parentDialogues, or to the editor when that is null.
 class Recherche : public QObject {
     Q_OBJECT
 public:

@@ -6,7 +6,9 @@
 #include "shell/editor/outils_widgets.h"
 #include "support/dialogues_scriptes.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QPushButton>
@@ -173,6 +175,79 @@ TEST_F(SaisieDialog, Choix1GardeLeDernierChoixMemeAnnule)
         choix.BitBtnOk()->click();
     });
     EXPECT_EQ(choix.Choisit(), 2);
+}
+
+// The real message boxes, answered by clicking (or pressing Escape in) the box that the
+// call opens. Whatever goes wrong, a late timer closes any box left open.
+struct CasQuestion {
+    const char* bouton; // text of the button to click; nullptr for Escape
+    bool avecAnnuler;
+    Reponse attendu;
+};
+
+class QuestionQt : public ::testing::TestWithParam<CasQuestion> {};
+
+TEST_P(QuestionQt, BoutonCliqueDonneLaReponse)
+{
+    test::Application();
+    const CasQuestion& c = GetParam();
+    DialoguesQt dialogues(nullptr);
+    QString titre;
+    QStringList boutons;
+    QTimer::singleShot(0, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(boite, nullptr);
+        titre = boite->windowTitle();
+        QAbstractButton* cible = nullptr;
+        for (QAbstractButton* b : boite->buttons()) {
+            boutons << b->text();
+            if (c.bouton && b->text() == QString::fromUtf8(c.bouton))
+                cible = b;
+        }
+        if (c.bouton) {
+            ASSERT_NE(cible, nullptr) << c.bouton;
+        }
+        if (cible)
+            cible->click();
+        else
+            test::Touche(boite, Qt::Key_Escape);
+    });
+    QTimer::singleShot(5000, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    EXPECT_EQ(dialogues.Question(QStringLiteral("Enregistrer les modifications ?"), c.avecAnnuler),
+              c.attendu);
+    EXPECT_EQ(titre, QStringLiteral("Confirmation"));
+    boutons.sort();
+    const QStringList attendus = c.avecAnnuler ? QStringList{"&Non", "&Oui", "Annuler"}
+                                                : QStringList{"&Non", "&Oui"};
+    EXPECT_EQ(boutons, attendus);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boutons, QuestionQt,
+                         ::testing::Values(CasQuestion{"&Oui", true, Reponse::Oui},
+                                           CasQuestion{"&Non", true, Reponse::Non},
+                                           CasQuestion{"Annuler", true, Reponse::Annuler},
+                                           CasQuestion{nullptr, true, Reponse::Annuler},
+                                           CasQuestion{"&Oui", false, Reponse::Oui},
+                                           CasQuestion{nullptr, false, Reponse::Non}));
+
+TEST(NoticeQt, TitreInformation)
+{
+    test::Application();
+    DialoguesQt dialogues(nullptr);
+    QString titre, texte;
+    QTimer::singleShot(0, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(boite, nullptr);
+        titre = boite->windowTitle();
+        texte = boite->text();
+        boite->buttons().constFirst()->click();
+    });
+    dialogues.Information(QStringLiteral("Chaine 'x' non trouvée !"));
+    EXPECT_EQ(titre, QStringLiteral("Information"));
+    EXPECT_EQ(texte, QStringLiteral("Chaine 'x' non trouvée !"));
 }
 
 TEST(FiltresFichiers, FormeQt)
