@@ -5,7 +5,7 @@ that nearly every construction has a solution, deterministic for a given seed.
     generate_program.py --statements 100000 --seed 1 > p100k.vlk
     generate_program.py --largest > largest.vlk     # 65 536 points, lines and circles
 
-Every construction form of the language appears, with variables. Statements come in small
+Every construction form of the language appears, with variables, forms and comments. Statements come in small
 groups whose geometry is known in advance (a circle, its centre, a point at a chosen
 distance from it, ...), so that intersections, tangents and tangent circles of given radius
 are constructed rather than refused. Groups also refer to random earlier elements, which
@@ -86,14 +86,6 @@ class Program:
     def old_point(self):
         return self.rng.pick(self.points)
 
-    def two_points(self):
-        """Two different earlier points (a circle through its own centre has no radius)."""
-        a = self.old_point()
-        b = self.old_point()
-        while b == a:
-            b = self.old_point()
-        return a, b
-
     def old_line(self):
         return self.rng.pick(self.lignes)
 
@@ -152,9 +144,10 @@ class Program:
         radius = r.uniform(1, 300)
         self.add("C", f"C{c},{num(radius)}", float(num(radius)))
         self.add("C", f"C{c},{num(rc / 2)},G", rc + float(num(rc / 2)))
-        a, b = self.two_points()
+        a = self.old_point()
+        b = self.add("P", f"P{a},{num(r.uniform(1, 100))},A{self.angle()}")
         self.add("C", f"P{a},P{b}")
-        self.add("C", f"P{self.old_point()},L{self.old_line()}")
+        self.add("C", f"P{b},L{self.old_line()}")  # b lies on no earlier line
 
     def circle_line(self):
         """A line through a circle's centre cuts it and is tangent to its offsets."""
@@ -224,15 +217,25 @@ class Program:
         p = self.add("P", f"V{n},V{m}")
         self.add("C", f"P{p},V{r.pick(self.variables)}")
 
+    def text_forms(self):
+        """Comments, a trailing comment and a form with its body, as users write them."""
+        self.lines.append("{ construction suivante }")
+        self.add("P", f"{self.coord()},{self.coord()}")
+        self.lines[-1] += " {repere}"
+        self.lines.append(f"F{self.rng.below(100)}:=")
+        self.lines.append("CONTOUR")
+        self.lines.append("FIN")
+
     GROUPS = [  # (method, weight, points, lines, circles it may create at most)
         ("point_forms", 3, 8, 0, 0),
         ("line_forms", 3, 1, 9, 0),
         ("line_pairs", 2, 1, 3, 0),
-        ("circle_forms", 3, 0, 0, 11),
+        ("circle_forms", 3, 1, 0, 11),
         ("circle_line", 3, 3, 5, 2),
         ("two_circles", 3, 4, 1, 4),
         ("tangent_circles", 3, 3, 2, 5),
         ("variable_forms", 1, 1, 0, 1),
+        ("text_forms", 1, 1, 0, 0),
     ]
 
     def seed_elements(self):
