@@ -148,6 +148,26 @@ void BM_EcritureFichiers(benchmark::State& state) {
 }
 BENCHMARK(BM_EcritureFichiers)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One statement built by clicks after a large run: the switch back to read-only writes
+// only the new row, not the 65 535 others.
+void BM_InstructionSeuleApresGrandRun(benchmark::State& state) {
+    const std::string dossier = DossierTemporaire();
+    {
+        TModuleDonnee store(dossier);
+        store.CreeTables();
+        for (int n = 0; n < Rangs - 1; ++n)
+            store.EcritCercle(static_cast<uint16_t>(n), Cercle(n));
+        store.TablesLectureSeule(true);
+        for (auto _ : state) {
+            store.TablesLectureSeule(false);
+            store.EcritCercle(Rangs - 1, Cercle(Rangs - 1));
+            store.TablesLectureSeule(true);
+        }
+    }
+    std::filesystem::remove_all(dossier);
+}
+BENCHMARK(BM_InstructionSeuleApresGrandRun)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 } // namespace
 } // namespace velk
 
