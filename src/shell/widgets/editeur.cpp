@@ -114,6 +114,20 @@ void Editeur::RafraichitIndicateurs()
     emit CollerDisponible(canPaste());
 }
 
+// Ctrl+Del is the "&Supprimer" command (delete the selection), not the control's own
+// "delete to the end of the word": leave the key to the window's shortcut.
+bool Editeur::event(QEvent* evenement)
+{
+    if (evenement->type() == QEvent::ShortcutOverride) {
+        auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_Delete && touche->modifiers() == Qt::ControlModifier) {
+            evenement->ignore();
+            return false;
+        }
+    }
+    return QPlainTextEdit::event(evenement);
+}
+
 void Editeur::keyPressEvent(QKeyEvent* evenement)
 {
     if (evenement->key() == Qt::Key_Insert && evenement->modifiers() == Qt::NoModifier) {

@@ -61,6 +61,7 @@ signals:
     void CollerDisponible(bool disponible);
 
 protected:
+    bool event(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:

@@ -105,6 +105,21 @@ TEST_F(EditeurTest, ModifieDefaireEtSupprimer)
     EXPECT_EQ(e.toPlainText(), QStringLiteral("P0:=0,01"));
 }
 
+// Ctrl+Del belongs to the "&Supprimer" menu command; the other edit keys stay with
+// the control.
+TEST_F(EditeurTest, CtrlSupprLaisseAuRaccourciDeLaFenetre)
+{
+    Editeur e;
+    QKeyEvent ctrlSuppr(QEvent::ShortcutOverride, Qt::Key_Delete, Qt::ControlModifier);
+    QApplication::sendEvent(&e, &ctrlSuppr);
+    EXPECT_FALSE(ctrlSuppr.isAccepted());
+    e.setPlainText(QStringLiteral("abc"));
+    QKeyEvent ctrlC(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
+    e.selectAll();
+    QApplication::sendEvent(&e, &ctrlC);
+    EXPECT_TRUE(ctrlC.isAccepted());
+}
+
 TEST_F(EditeurTest, VaLigneAuDelaDeLaFinVaALaDerniere)
 {
     Editeur e;
