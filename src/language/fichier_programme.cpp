@@ -46,9 +46,7 @@ ProgrammeCharge DecoupeProgramme(std::vector<char> octets) {
         programme.texte.assign(converti.begin(), converti.end());
     }
     const std::string_view texte(programme.texte.data(), programme.texte.size());
-    size_t nombre = 0;
-    for (char c : texte) nombre += c == '\n';
-    programme.lignes.reserve(nombre + 1);
+    programme.lignes.reserve(texte.size() / 24 + 16); // typical statement length
     size_t debut = 0;
     while (debut < texte.size()) {
         size_t fin = texte.find('\n', debut);

@@ -97,22 +97,22 @@ namespace {
 
 // A signature packed into an integer, three bits per letter behind a leading 1 (so that
 // lengths differ too); 0 for a text that no row can have.
+struct CodesLettres {
+    uint8_t code[256];
+    CodesLettres() {
+        std::memset(code, 0xFF, sizeof code);
+        const char lettres[] = "PLCVFNAD";
+        for (uint8_t k = 0; k < 8; ++k) code[static_cast<unsigned char>(lettres[k])] = k;
+    }
+};
+
 uint32_t CodeSignature(std::string_view signature) {
+    static const CodesLettres lettres;
     if (signature.empty() || signature.size() > 10) return 0;
     uint32_t code = 1;
     for (char c : signature) {
-        uint32_t lettre;
-        switch (c) {
-        case 'P': lettre = 0; break;
-        case 'L': lettre = 1; break;
-        case 'C': lettre = 2; break;
-        case 'V': lettre = 3; break;
-        case 'F': lettre = 4; break;
-        case 'N': lettre = 5; break;
-        case 'A': lettre = 6; break;
-        case 'D': lettre = 7; break;
-        default: return 0;
-        }
+        const uint8_t lettre = lettres.code[static_cast<unsigned char>(c)];
+        if (lettre == 0xFF) return 0;
         code = code << 3 | lettre;
     }
     return code;
