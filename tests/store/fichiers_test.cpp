@@ -95,7 +95,7 @@ std::string LitFichier(const std::string& chemin) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-TEST(Fichiers, CreationMakesFiveTablesWithTheirColumns) {
+TEST(FichiersTables, CreationMakesFiveTablesWithTheirColumns) {
     DossierTemporaire dossier;
     TModuleDonnee store(dossier.Chemin() + "/");
     store.CreeTables();
@@ -115,7 +115,7 @@ TEST(Fichiers, CreationMakesFiveTablesWithTheirColumns) {
     EXPECT_EQ(Colonnes(dossier.Fichier("Formes.DB"), "Forme"), "Numero INTEGER NN PK;");
 }
 
-TEST(Fichiers, FilesHoldExactlyTheRowsAfterASwitch) {
+TEST(FichiersTables, FilesHoldExactlyTheRowsAfterASwitch) {
     DossierTemporaire dossier;
     const std::string points = dossier.Fichier("Points.DB");
     TModuleDonnee store(dossier.Chemin());
@@ -148,7 +148,7 @@ TEST(Fichiers, FilesHoldExactlyTheRowsAfterASwitch) {
     EXPECT_TRUE(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable").empty());
 }
 
-TEST(Fichiers, UnchangedTablesAreNotRewritten) {
+TEST(FichiersTables, UnchangedTablesAreNotRewritten) {
     DossierTemporaire dossier;
     const std::string points = dossier.Fichier("Points.DB");
     TModuleDonnee store(dossier.Chemin());
@@ -165,7 +165,7 @@ TEST(Fichiers, UnchangedTablesAreNotRewritten) {
 
 // Statements executed one at a time between switches: only what they wrote goes to the
 // files, which must still match the tables exactly, however many there are.
-TEST(Fichiers, SingleStatementsKeepTheFilesExact) {
+TEST(FichiersTables, SingleStatementsKeepTheFilesExact) {
     DossierTemporaire dossier;
     const std::string points = dossier.Fichier("Points.DB");
     const std::string variables = dossier.Fichier("Variables.DB");
@@ -203,7 +203,7 @@ TEST(Fichiers, SingleStatementsKeepTheFilesExact) {
     EXPECT_TRUE(Requete(variables, "SELECT * FROM Variable").empty());
 }
 
-TEST(Fichiers, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
+TEST(FichiersTables, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
     DossierTemporaire dossier;
     {
         TModuleDonnee store(dossier.Chemin());
@@ -221,7 +221,7 @@ TEST(Fichiers, StartUpEmptiesExistingFilesAndTheLastContentOutlivesTheStore) {
     EXPECT_TRUE(Requete(dossier.Fichier("Variables.DB"), "SELECT * FROM Variable").empty());
 }
 
-TEST(Fichiers, InMemoryStoreNeverTouchesTheDisk) {
+TEST(FichiersTables, InMemoryStoreNeverTouchesTheDisk) {
     DossierTemporaire dossier;
     const fs::path avant = fs::current_path();
     fs::current_path(dossier.Chemin());
@@ -237,7 +237,7 @@ TEST(Fichiers, InMemoryStoreNeverTouchesTheDisk) {
 
 // Each case prepares the folder so that creating the tables must fail, and names the
 // file the message must cite.
-TEST(Fichiers, FailuresAreReportedWithTheFileName) {
+TEST(FichiersTables, FailuresAreReportedWithTheFileName) {
     struct Cas {
         const char* nom;
         void (*prepare)(const DossierTemporaire&);
@@ -270,7 +270,7 @@ TEST(Fichiers, FailuresAreReportedWithTheFileName) {
     }
 }
 
-TEST(Fichiers, ForeignFileIsLeftUntouched) {
+TEST(FichiersTables, ForeignFileIsLeftUntouched) {
     DossierTemporaire dossier;
     const std::string contenu = "not a table\nat all\n";
     EcritFichier(dossier.Fichier("Variables.DB"), contenu);
@@ -280,7 +280,7 @@ TEST(Fichiers, ForeignFileIsLeftUntouched) {
 }
 
 // Files of this program in a stale layout, or damaged, are derived data: rebuilt.
-TEST(Fichiers, StaleOrDamagedTableFilesAreRebuilt) {
+TEST(FichiersTables, StaleOrDamagedTableFilesAreRebuilt) {
     DossierTemporaire dossier;
     Execute(dossier.Fichier("Points.DB"),
             "CREATE TABLE Point (Numero INTEGER PRIMARY KEY, X REAL, Y REAL);"
@@ -306,7 +306,7 @@ TEST(Fichiers, StaleOrDamagedTableFilesAreRebuilt) {
     EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT Numero FROM Ligne"), (Lignes{{3}}));
 }
 
-TEST(Fichiers, LockedFileFailsAndTheNextSwitchWritesIt) {
+TEST(FichiersTables, LockedFileFailsAndTheNextSwitchWritesIt) {
     DossierTemporaire dossier;
     const std::string cercles = dossier.Fichier("Cercles.DB");
     TModuleDonnee store(dossier.Chemin());
@@ -338,7 +338,7 @@ TEST(Fichiers, LockedFileFailsAndTheNextSwitchWritesIt) {
 // A write that fails half-way (here: the process may not grow files past 64 KiB, as on a
 // full disk) is reported, leaves the previous content of the file, and is done again at
 // the next switch.
-TEST(Fichiers, FailedWriteKeepsThePreviousFileAndIsRetried) {
+TEST(FichiersTables, FailedWriteKeepsThePreviousFileAndIsRetried) {
     DossierTemporaire dossier;
     const std::string points = dossier.Fichier("Points.DB");
     TModuleDonnee store(dossier.Chemin());

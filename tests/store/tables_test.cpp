@@ -21,7 +21,7 @@ TRecPoint Point(Reel x, Reel y, int32_t couleur = 0, int32_t couche = 0) {
 }
 
 // Each case writes one value into one field and reads back what a later statement sees.
-TEST(Tables, ConversionOnWrite) {
+TEST(TablesMemoire, ConversionOnWrite) {
     struct Cas {
         const char* champ;
         Reel ecrit;
@@ -75,7 +75,7 @@ TEST(Tables, ConversionOnWrite) {
     }
 }
 
-TEST(Tables, RecordsRoundTripWithWholeIntegers) {
+TEST(TablesMemoire, RecordsRoundTripWithWholeIntegers) {
     TModuleDonnee store;
     store.EcritPoint(7, Point(1.5L, -2.25L, 15, 65539));
     TRecLigne l{0, 1, 2, 0.5L, 3, 4, 5, 6, -1, std::numeric_limits<int32_t>::max()};
@@ -106,7 +106,7 @@ TEST(Tables, RecordsRoundTripWithWholeIntegers) {
     EXPECT_EQ(rc.Couche, 70000);
 }
 
-TEST(Tables, ReadingAMissingRowLeavesTheRecord) {
+TEST(TablesMemoire, ReadingAMissingRowLeavesTheRecord) {
     TModuleDonnee store;
     store.EcritPoint(1, Point(5, 5));
     TRecPoint p = Point(9, 8, 7, 6);
@@ -117,7 +117,7 @@ TEST(Tables, ReadingAMissingRowLeavesTheRecord) {
     EXPECT_EQ(p.Couche, 6);
 }
 
-TEST(Tables, WalkAndRankFollowIncreasingNumbers) {
+TEST(TablesMemoire, WalkAndRankFollowIncreasingNumbers) {
     TModuleDonnee store;
     const std::vector<uint16_t> ecrits = {500, 0, 65535, 3, 64, 63};
     for (uint16_t n : ecrits)
@@ -149,7 +149,7 @@ TEST(Tables, WalkAndRankFollowIncreasingNumbers) {
     EXPECT_FALSE(store.CercleAuRang(0, c));
 }
 
-TEST(Tables, VariablesAreReplacedAndWalked) {
+TEST(TablesMemoire, VariablesAreReplacedAndWalked) {
     TModuleDonnee store;
     store.EcritVariable(2, 4);
     store.EcritVariable(2, 6);
@@ -169,7 +169,7 @@ TEST(Tables, VariablesAreReplacedAndWalked) {
     EXPECT_EQ(v, 6);
 }
 
-TEST(Tables, FreeNumbers) {
+TEST(TablesMemoire, FreeNumbers) {
     TModuleDonnee store;
     EXPECT_EQ(store.NumeroLibrePoint(), 0);
     for (uint16_t n : {0, 1, 3})
@@ -191,7 +191,7 @@ TEST(Tables, FreeNumbers) {
     EXPECT_EQ(store.NumeroLibrePoint(), 0);
 }
 
-TEST(Tables, WritesWhileReadOnlyAreRefused) {
+TEST(TablesMemoire, WritesWhileReadOnlyAreRefused) {
     TModuleDonnee store;
     store.EcritPoint(1, Point(1, 1));
     store.TablesLectureSeule(true);
@@ -211,7 +211,7 @@ TEST(Tables, WritesWhileReadOnlyAreRefused) {
     EXPECT_TRUE(store.PointExiste(2));
 }
 
-TEST(Tables, NonFiniteValuesAreNeverStored) {
+TEST(TablesMemoire, NonFiniteValuesAreNeverStored) {
     TModuleDonnee store;
     const Reel inf = std::numeric_limits<Reel>::infinity();
     EXPECT_DEBUG_DEATH(store.EcritPoint(0, Point(std::nanl(""), 0)), "non-finite");
@@ -226,7 +226,7 @@ TEST(Tables, NonFiniteValuesAreNeverStored) {
     EXPECT_FALSE(store.VariableExiste(0));
 }
 
-TEST(Tables, EveryChangeIsNotified) {
+TEST(TablesMemoire, EveryChangeIsNotified) {
     TModuleDonnee store;
     int appels = 0;
     store.SetObservateur([&] { ++appels; });
@@ -248,7 +248,7 @@ TEST(Tables, EveryChangeIsNotified) {
     EXPECT_FALSE(store.FormeExiste(3));
 }
 
-TEST(Tables, InMemoryStoreIsReadyAfterCreation) {
+TEST(TablesMemoire, InMemoryStoreIsReadyAfterCreation) {
     TModuleDonnee store;
     EXPECT_FALSE(store.TablesPretes());
     store.EcritPoint(3, TRecPoint{});
