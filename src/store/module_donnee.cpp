@@ -210,7 +210,7 @@ TModuleDonnee::~TModuleDonnee() {
     // switch to read-only; a failure here can no longer be reported to anyone.
     try {
         d->PersisteModifiees();
-    } catch (const ErreurStockage&) {
+    } catch (...) {
     }
 }
 
