@@ -284,5 +284,116 @@ TEST_F(Pixels, HiddenKindsColoursAndLayersAreNotDrawnByRedrawOrRun)
     EXPECT_EQ(surface.Image().pixel(10, 50), qRgb(255, 255, 255));
 }
 
+TEST_F(Pixels, HostileValuesDrawNothingAndNeverCrash)
+{
+    const Reel nan = std::numeric_limits<Reel>::quiet_NaN();
+    const Reel inf = std::numeric_limits<Reel>::infinity();
+    const TVue v = Vue100();
+    QImage image = Image(100, 100);
+    QPainter painter(&image);
+    Peintre peintre(painter, v, visibilite);
+    for (Reel mauvais : {nan, inf, -inf}) {
+        TRecPoint p;
+        p.X = mauvais;
+        peintre.DessinePoint(p);
+        TRecLigne l;
+        l.Ypd = 50;
+        l.Aod = mauvais;
+        peintre.DessineLigne(l);
+        TRecCercle c;
+        c.Xc = 50;
+        c.Yc = 50;
+        c.Rc = mauvais;
+        peintre.DessineCercle(c);
+    }
+    // Far away, or so large that the surface is inside it: nothing to see.
+    for (Reel loin : {Reel(1e300), Reel(-1e300), Reel(1e12)}) {
+        TRecPoint p;
+        p.X = loin;
+        peintre.DessinePoint(p);
+        TRecCercle c;
+        c.Xc = loin;
+        c.Rc = 3;
+        peintre.DessineCercle(c);
+        c.Xc = 50;
+        c.Rc = std::fabs(loin);
+        peintre.DessineCercle(c);
+    }
+    TRecPoint couleurInconnue;
+    couleurInconnue.X = couleurInconnue.Y = 50;
+    couleurInconnue.Couleur = 300;
+    peintre.DessinePoint(couleurInconnue);
+    peintre.Termine();
+    painter.end();
+    EXPECT_EQ(Colores(image), 0);
+}
+
+TEST_F(Pixels, NegativeRadiusDrawsTheSameOutline)
+{
+    const TVue v = Vue100();
+    TRecCercle c;
+    c.Xc = c.Yc = 50;
+    c.Rc = 20;
+    QImage positif = Image(100, 100), negatif = Image(100, 100);
+    {
+        QPainter painter(&positif);
+        DessineCercle(c, painter, v, visibilite);
+    }
+    c.Rc = -20;
+    {
+        QPainter painter(&negatif);
+        DessineCercle(c, painter, v, visibilite);
+    }
+    EXPECT_GT(Colores(positif), 100);
+    EXPECT_EQ(positif, negatif);
+}
+
+TEST_F(Pixels, VectorDevicesGetTheSameStrokes)
+{
+    // Through a painter that is not a plain image (here: clipped), strokes go to the
+    // painter itself; the pixels must match the direct path (to a rounding).
+    const TVue v = Vue100();
+    TRecLigne l;
+    l.Xpd = 10;
+    l.Ypd = 20;
+    l.Aod = 0.7L;
+    TRecPoint p;
+    p.X = p.Y = 50;
+    QImage direct = Image(100, 100), peint = Image(100, 100);
+    {
+        QPainter painter(&direct);
+        Peintre peintre(painter, v, visibilite);
+        peintre.DessinePoint(p);
+        peintre.DessineLigne(l);
+    }
+    {
+        QPainter painter(&peint);
+        painter.setClipRect(QRect(0, 0, 100, 100));
+        Peintre peintre(painter, v, visibilite);
+        peintre.DessinePoint(p);
+        peintre.DessineLigne(l);
+    }
+    // The two rasterisers may round a slanted stroke differently, never by more than a
+    // pixel: every pixel of one has a neighbour in the other.
+    const auto proche = [](const QImage& a, const QImage& b) {
+        int loin = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                if (a.pixel(x, y) == qRgb(255, 255, 255))
+                    continue;
+                bool voisin = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        voisin = voisin || (b.valid(x + dx, y + dy) && b.pixel(x + dx, y + dy) != qRgb(255, 255, 255));
+                loin += !voisin;
+            }
+        return loin;
+    };
+    EXPECT_GT(Colores(direct), 100);
+    EXPECT_NEAR(Colores(direct), Colores(peint), 3);
+    EXPECT_EQ(proche(direct, peint), 0);
+    EXPECT_EQ(proche(peint, direct), 0);
+}
+
 } // namespace
 } // namespace velk
