@@ -5,6 +5,7 @@
 #include "store/module_donnee.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace velk {
@@ -71,23 +72,16 @@ void DeuxPlaces::Propose(int32_t numero, Reel d)
     }
 }
 
-struct RechercheElements::Copie {
-    struct Point {
-        double x, y;
-        int32_t numero, couleur, couche;
+// Sine and cosine of each line's direction for the pre-check, by line number, kept while
+// the direction stays the same: directions rarely change between picks, and computing them
+// again would cost more than the rest of the search.
+struct RechercheElements::AnglesLignes {
+    struct Trigo {
+        double angle = std::numeric_limits<double>::quiet_NaN();
+        double sinus = 0;
+        double cosinus = 0;
     };
-    struct Ligne {
-        double x, y, sinus, cosinus;
-        int32_t numero, couleur, couche;
-    };
-    struct Cercle {
-        double x, y, r;
-        int32_t numero, couleur, couche;
-    };
-    uint64_t version = 0;
-    std::vector<Point> points;
-    std::vector<Ligne> lignes;
-    std::vector<Cercle> cercles;
+    std::vector<Trigo> lignes = std::vector<Trigo>(65536);
 };
 
 RechercheElements::RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite)
@@ -97,34 +91,6 @@ RechercheElements::RechercheElements(TModuleDonnee& donnees, const TVue& vue, co
 
 RechercheElements::~RechercheElements() = default;
 
-const RechercheElements::Copie& RechercheElements::Actuelle()
-{
-    if (copie_ && copie_->version == donnees_.Version())
-        return *copie_;
-    if (!copie_)
-        copie_ = std::make_unique<Copie>();
-    Copie& c = *copie_;
-    c.version = donnees_.Version();
-    c.points.clear();
-    c.lignes.clear();
-    c.cercles.clear();
-    TRecPoint p;
-    for (bool ok = donnees_.PremierPoint(p); ok; ok = donnees_.PointSuivant(p))
-        c.points.push_back({static_cast<double>(p.X), static_cast<double>(p.Y), p.Numero, p.Couleur, p.Couche});
-    TRecLigne l;
-    for (bool ok = donnees_.PremiereLigne(l); ok; ok = donnees_.LigneSuivante(l)) {
-        double sinus = 0, cosinus = 0;
-        SinCosApproche(static_cast<double>(l.Aod), sinus, cosinus);
-        c.lignes.push_back({static_cast<double>(l.Xpd), static_cast<double>(l.Ypd), sinus, cosinus, l.Numero,
-                            l.Couleur, l.Couche});
-    }
-    TRecCercle k;
-    for (bool ok = donnees_.PremierCercle(k); ok; ok = donnees_.CercleSuivant(k))
-        c.cercles.push_back({static_cast<double>(k.Xc), static_cast<double>(k.Yc), static_cast<double>(k.Rc),
-                             k.Numero, k.Couleur, k.Couche});
-    return c;
-}
-
 bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& numero)
 {
     numero = 0;
@@ -133,17 +99,14 @@ bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& num
     TRecPoint clic;
     clic.X = XReel(vue_, colonne);
     clic.Y = YReel(vue_, ligne);
-    const double clicX = static_cast<double>(clic.X), clicY = static_cast<double>(clic.Y);
     Reel meilleure = TolerancePixels / vue_.Echelle;
-    const double portee = static_cast<double>(meilleure * Marge) + 1e-12 * (std::fabs(clicX) + std::fabs(clicY));
     bool trouve = false;
     TRecPoint p;
-    for (const auto& e : Actuelle().points) {
-        if (std::fabs(e.x - clicX) > portee || std::fabs(e.y - clicY) > portee)
+    for (bool ok = donnees_.PremierPoint(p); ok; ok = donnees_.PointSuivant(p)) {
+        if (std::fabs(p.X - clic.X) > meilleure * Marge || std::fabs(p.Y - clic.Y) > meilleure * Marge)
             continue;
-        if (!visibilite_.Visible(e.couleur, e.couche))
+        if (!visibilite_.Visible(p.Couleur, p.Couche))
             continue;
-        donnees_.LitPoint(static_cast<uint16_t>(e.numero), p);
         const Reel d = Distance(clic, p);
         if (d < meilleure) {
             meilleure = d;
@@ -159,6 +122,9 @@ int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& pr
     premiere = seconde = 0;
     if (!visibilite_.LignesVisibles())
         return 0;
+    if (!angles_)
+        angles_ = std::make_unique<AnglesLignes>();
+    auto& trigo = angles_->lignes;
     TRecPoint clic;
     clic.X = XReel(vue_, colonne);
     clic.Y = YReel(vue_, ligne);
@@ -168,15 +134,20 @@ int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& pr
     const double seuil = static_cast<double>(tolerance * Marge) + 1e-12 * (std::fabs(clicX) + std::fabs(clicY));
     DeuxPlaces places;
     TRecLigne l;
-    for (const auto& e : Actuelle().lignes) {
+    for (bool ok = donnees_.PremiereLigne(l); ok; ok = donnees_.LigneSuivante(l)) {
         // Distance to the line in double precision first: the exact projection needs the
         // extended sine and cosine, several times dearer.
-        const double dx = clicX - e.x, dy = clicY - e.y;
-        if (std::fabs(e.sinus * dx - e.cosinus * dy) > seuil + 1e-7 * (std::fabs(dx) + std::fabs(dy)))
+        auto& t = trigo[static_cast<uint16_t>(l.Numero)];
+        const double angle = static_cast<double>(l.Aod);
+        if (!(t.angle == angle)) {
+            SinCosApproche(angle, t.sinus, t.cosinus);
+            t.angle = angle;
+        }
+        const double dx = clicX - static_cast<double>(l.Xpd), dy = clicY - static_cast<double>(l.Ypd);
+        if (std::fabs(t.sinus * dx - t.cosinus * dy) > seuil + 1e-7 * (std::fabs(dx) + std::fabs(dy)))
             continue;
-        if (!visibilite_.Visible(e.couleur, e.couche))
+        if (!visibilite_.Visible(l.Couleur, l.Couche))
             continue;
-        donnees_.LitLigne(static_cast<uint16_t>(e.numero), l);
         const Reel d = Distance(clic, Projection(clic, l));
         if (d < tolerance)
             places.Propose(l.Numero, d);
@@ -195,19 +166,16 @@ int RechercheElements::CerclesProches(int32_t colonne, int32_t ligne, int32_t& p
     clic.X = XReel(vue_, colonne);
     clic.Y = YReel(vue_, ligne);
     const Reel tolerance = TolerancePixels / vue_.Echelle;
-    const double clicX = static_cast<double>(clic.X), clicY = static_cast<double>(clic.Y);
-    const double marge = static_cast<double>(tolerance * Marge) + 1e-12 * (std::fabs(clicX) + std::fabs(clicY));
     DeuxPlaces places;
     TRecCercle c;
     TRecPoint centre;
-    for (const auto& e : Actuelle().cercles) {
+    for (bool ok = donnees_.PremierCercle(c); ok; ok = donnees_.CercleSuivant(c)) {
         // Outside the box of the ring Rc +- tolerance: too far from the outline.
-        const double portee = std::fabs(e.r) * 1.000001 + marge;
-        if (std::fabs(e.x - clicX) > portee || std::fabs(e.y - clicY) > portee)
+        const Reel portee = (std::fabs(c.Rc) + tolerance) * Marge;
+        if (std::fabs(c.Xc - clic.X) > portee || std::fabs(c.Yc - clic.Y) > portee)
             continue;
-        if (!visibilite_.Visible(e.couleur, e.couche))
+        if (!visibilite_.Visible(c.Couleur, c.Couche))
             continue;
-        donnees_.LitCercle(static_cast<uint16_t>(e.numero), c);
         centre.X = c.Xc;
         centre.Y = c.Yc;
         const Reel d = Distance(clic, centre) - c.Rc;

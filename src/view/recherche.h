@@ -27,9 +27,10 @@ constexpr int TolerancePixels = 9;
 
 // The searches walk the tables in increasing number and consider only elements whose kind,
 // colour and layer are visible. Distances are compared strictly with 9 / Echelle.
-// An instance keeps a compact copy of the tables, refreshed whenever they change, so that
-// a pick skips far elements with a few double operations each; keep one for the life of
-// the view to profit from it. The view and the flags are read at every pick.
+// Far elements are skipped with a few double operations each and only the others are
+// measured exactly. An instance remembers the sine and cosine of each line's direction
+// between picks: keep one for the life of the view to profit from it. The view and the
+// flags are read at every pick.
 class RechercheElements {
 public:
     RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite);
@@ -47,13 +48,12 @@ public:
     int CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second);
 
 private:
-    struct Copie;
-    const Copie& Actuelle();
+    struct AnglesLignes;
 
     TModuleDonnee& donnees_;
     const TVue& vue_;
     const TVisibilite& visibilite_;
-    std::unique_ptr<Copie> copie_;
+    std::unique_ptr<AnglesLignes> angles_;
 };
 
 // Keeps the two best candidates by distance: a candidate beats a held one only when strictly

@@ -268,13 +268,23 @@ TEST(PickingOracle, SameAnswersAsMeasuringEveryElement)
 TEST_F(Picking, AnInstanceFollowsChangesOfTheTables)
 {
     RechercheElements recherche(donnees, vue, visibilite);
-    int32_t n = -1;
+    int32_t n = -1, m = -1;
     EXPECT_FALSE(recherche.PointProche(100, 100, n));
     Point(5, 101, 101);
     EXPECT_TRUE(recherche.PointProche(100, 100, n));
     EXPECT_EQ(n, 5);
+    // Line 3 through the click, then line 3 again in another direction, 20 pixels off.
+    TRecLigne l;
+    l.Xpd = 100;
+    l.Ypd = 80;
+    l.Aod = Pi / 2;
+    donnees.EcritLigne(3, l);
+    EXPECT_EQ(recherche.LignesProches(100, 100, n, m), 1);
     donnees.VideTables();
     EXPECT_FALSE(recherche.PointProche(100, 100, n));
+    l.Aod = 0;
+    donnees.EcritLigne(3, l);
+    EXPECT_EQ(recherche.LignesProches(100, 100, n, m), 0);
 }
 
 } // namespace
