@@ -13,10 +13,12 @@
 #include "store/module_donnee.h"
 #include "view/etat_vue.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTabWidget>
 
 #include <algorithm>
+#include <new>
 
 namespace velk {
 
@@ -115,6 +117,10 @@ bool TFPrincipale::OuvreFichier(const QString& chemin)
         lignes = LitFichierProgramme(chemin.toStdString());
     } catch (const ErreurFichier& e) {
         dialogues_.Erreur(QString::fromStdString(e.what()));
+        return false;
+    } catch (const std::bad_alloc&) {
+        dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour lire le fichier %1.")
+                              .arg(QDir::toNativeSeparators(chemin)));
         return false;
     }
     dossier_->setCurrentWidget(ongletText_);

@@ -18,7 +18,9 @@
 #include <QLocale>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace velk {
 
@@ -46,6 +48,8 @@ void TFPrincipale::ExecuterClick()
         interprete_->ExecuteProgramme(*lignes_);
     } catch (const ErreurStockage& e) {
         dialogues_.Erreur(QString::fromStdString(e.what()));
+    } catch (const std::bad_alloc&) {
+        dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter le programme."));
     }
     dessin_->update();
     if (messages_->NombreMessages() > 0) {

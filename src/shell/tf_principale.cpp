@@ -82,7 +82,16 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     recherche_ = std::make_unique<Recherche>(*editeur_, dialogues_, this);
     for (int g = 0; g < 4; ++g) {
         modeles_[size_t(g)] = std::make_unique<ModeleTable>(*donnees_, GenreTable(g));
-        grilles_[size_t(g)]->setModel(modeles_[size_t(g)].get());
+        QTableView* grille = grilles_[size_t(g)];
+        grille->setModel(modeles_[size_t(g)].get());
+        const int etroit = grille->fontMetrics().horizontalAdvance(QStringLiteral("Couleur00")) + 12;
+        const int colonnes = modeles_[size_t(g)]->columnCount();
+        for (int c = 0; c < colonnes; ++c) {
+            const QString titre = modeles_[size_t(g)]->headerData(c, Qt::Horizontal).toString();
+            if (titre == QLatin1String("Numero") || titre == QLatin1String("Couleur") ||
+                titre == QLatin1String("Couche"))
+                grille->horizontalHeader()->resizeSection(c, etroit);
+        }
     }
 
     CreeActions();
@@ -195,7 +204,12 @@ void TFPrincipale::CreeOnglets()
         grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grille->verticalHeader()->setDefaultSectionSize(grille->fontMetrics().height() + 6);
         grille->verticalHeader()->hide();
-        grille->horizontalHeader()->setDefaultSectionSize(110);
+        // Real columns wide enough for every significant digit of a double; the whole
+        // numbers (number, colour, layer) narrower.
+        const int large = grille->fontMetrics().horizontalAdvance(
+                              QStringLiteral("-0.00000000000000000e-000")) + 12;
+        grille->horizontalHeader()->setDefaultSectionSize(large);
+        grille->setTextElideMode(Qt::ElideNone);
         l->addWidget(grille);
         grilles_[size_t(g)] = grille;
         (g == 0 || g == 3 ? gauche : droite)->addWidget(boite);

@@ -98,6 +98,16 @@ TEST_F(Sauvegarde, FermetureSupprimeUneSauvegardePerimee)
     EXPECT_FALSE(f.Donnees().TablesPretes());
 }
 
+TEST_F(Sauvegarde, UneSuppressionImpossibleNEmpechePasDeQuitter)
+{
+    TFPrincipale& f = Demarre();
+    // A non-empty folder of that name cannot be removed as a file.
+    ASSERT_TRUE(QDir().mkpath(Chemin("VELK.SAV/x")));
+    EXPECT_TRUE(f.AccepteFermeture());
+    EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+    QDir(Chemin("VELK.SAV")).removeRecursively();
+}
+
 TEST_F(Sauvegarde, FermetureGardeLaSauvegardeQuandCEstLeDocument)
 {
     Ecrit(Chemin("VELK.SAV"), kProgrammeSauve);
