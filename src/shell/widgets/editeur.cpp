@@ -93,6 +93,12 @@ void Editeur::Supprimer()
     }
 }
 
+void Editeur::SetLectureSeule(bool lectureSeule)
+{
+    setReadOnly(lectureSeule);
+    emit CollerDisponible(canPaste());
+}
+
 void Editeur::VaLigne(int ligne)
 {
     const int dernier = document()->blockCount() - 1;

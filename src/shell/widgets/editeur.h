@@ -41,6 +41,8 @@ public slots:
     // Deletes the selection without touching the clipboard.
     void Supprimer();
     void ToutSelectionner() { selectAll(); }
+    // Read-only from the open dialog's box; paste availability follows it.
+    void SetLectureSeule(bool lectureSeule);
     // Puts the caret at the start of a line (from 0); past the end, on the last line.
     void VaLigne(int ligne);
     // Emits every signal once so the status bar and commands start in step.

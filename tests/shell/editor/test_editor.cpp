@@ -98,6 +98,13 @@ TEST_F(EditeurTest, ModifieDefaireEtSupprimer)
     ASSERT_FALSE(defaire.empty());
     EXPECT_TRUE(defaire.back());
 
+    std::vector<bool> coller;
+    Ecoute(e, &Editeur::CollerDisponible, coller);
+    e.SetLectureSeule(true);
+    ASSERT_FALSE(coller.empty());
+    EXPECT_FALSE(coller.back()); // nothing can be pasted into a read-only text
+    e.SetLectureSeule(false);
+
     e.selectAll();
     e.Supprimer();
     EXPECT_TRUE(e.toPlainText().isEmpty());
