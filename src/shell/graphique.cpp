@@ -176,6 +176,8 @@ void TFPrincipale::DessinMouseMove(int colonne, int ligne)
 
 void TFPrincipale::DessinMouseUp(int colonne, int ligne)
 {
+    // Panel 3 shows the signature of the construction under way (none yet).
+    SetPanneau(3, QString());
     if (!glisserEnCours_)
         return;
     coin2_ = QPoint(colonne, ligne);

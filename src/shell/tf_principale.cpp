@@ -223,6 +223,7 @@ void TFPrincipale::CreeOnglets()
 
     connect(dossier_, &QTabWidget::currentChanged, this, &TFPrincipale::OngletChange);
     dossier_->installEventFilter(this);
+    editeur_->viewport()->installEventFilter(this);
     dossier_->tabBar()->installEventFilter(this);
 
     connect(zoneMenu_, &ZoneMenu::ZoomBascule, this, &TFPrincipale::BtnZoomClick);
@@ -350,8 +351,38 @@ void TFPrincipale::ActualiseGrilles()
         m->Actualise();
 }
 
+namespace {
+
+// The first dropped item when it is a local file, else an empty string.
+QString FichierDeposeDans(const QMimeData* donnees)
+{
+    if (!donnees || !donnees->hasUrls() || donnees->urls().isEmpty() ||
+        !donnees->urls().first().isLocalFile())
+        return QString();
+    return donnees->urls().first().toLocalFile();
+}
+
+} // namespace
+
 bool TFPrincipale::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // A file dropped on the editor opens it, as anywhere else in the window, instead of
+    // pasting its address into the text.
+    if (objet == editeur_->viewport()) {
+        if (evenement->type() == QEvent::DragEnter || evenement->type() == QEvent::DragMove) {
+            auto* e = static_cast<QDropEvent*>(evenement);
+            if (!FichierDeposeDans(e->mimeData()).isEmpty()) {
+                e->acceptProposedAction();
+                return true;
+            }
+        } else if (evenement->type() == QEvent::Drop) {
+            auto* e = static_cast<QDropEvent*>(evenement);
+            if (!FichierDeposeDans(e->mimeData()).isEmpty()) {
+                dropEvent(e);
+                return true;
+            }
+        }
+    }
     if ((objet == dossier_ || objet == dossier_->tabBar()) && evenement->type() == QEvent::FocusIn &&
         dossier_->currentWidget() == ongletText_)
         QTimer::singleShot(0, editeur_, [this] { editeur_->setFocus(); });
@@ -439,19 +470,17 @@ void TFPrincipale::closeEvent(QCloseEvent* evenement)
 
 void TFPrincipale::dragEnterEvent(QDragEnterEvent* evenement)
 {
-    if (evenement->mimeData()->hasUrls() && !evenement->mimeData()->urls().isEmpty() &&
-        evenement->mimeData()->urls().first().isLocalFile())
+    if (!FichierDeposeDans(evenement->mimeData()).isEmpty())
         evenement->acceptProposedAction();
 }
 
 void TFPrincipale::dropEvent(QDropEvent* evenement)
 {
-    const QList<QUrl> urls = evenement->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
+    const QString chemin = FichierDeposeDans(evenement->mimeData());
+    if (chemin.isEmpty())
         return;
     evenement->acceptProposedAction();
     // The command may ask questions: let the drag end first.
-    const QString chemin = urls.first().toLocalFile();
     QTimer::singleShot(0, this, [this, chemin] { FichierDepose(chemin); });
 }
 

@@ -5,7 +5,10 @@
 #include "language/fichier_programme.h"
 #include "shell/liste_messages_vue.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -227,6 +230,26 @@ TEST_F(Documents, FichierDeposeAuCheminTresLong)
     EXPECT_FALSE(f.FichierDepose(Chemin("nulle_part.vlk")));
     EXPECT_EQ(f.NomFichier(), doc);
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+}
+
+TEST_F(Documents, FichierDeposeSurLEditeurOuvreLeFichier)
+{
+    TFPrincipale& f = Demarre();
+    const QString doc = Chemin("depose.vlk");
+    Ecrit(doc, "1\r\n2\r\n3\r\nP6:=0,0,0,0\r\n");
+    QMimeData donnees;
+    donnees.setUrls({QUrl::fromLocalFile(doc), QUrl::fromLocalFile(Chemin("second.vlk"))});
+    QWidget* cible = f.EditeurTexte().viewport();
+    // The drop goes where the drag entered, as in a real drag.
+    QDragEnterEvent entree(QPoint(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &entree);
+    EXPECT_TRUE(entree.isAccepted());
+    QDropEvent depot(QPointF(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &depot);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.NomFichier(), doc); // the first file only, never pasted as text
+    EXPECT_EQ(Lignes().back(), "P6:=0,0,0,0");
+    EXPECT_EQ(f.Lignes().NombreLignes(), 4);
 }
 
 } // namespace
