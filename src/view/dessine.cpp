@@ -18,9 +18,11 @@ namespace velk {
 namespace {
 
 // Circles larger than this (in pixels), or centred this far away, are drawn as a polyline
-// of their visible arc: a painter's curve approximation and its fixed-point coordinates
-// would put such outlines visibly off.
-constexpr Reel RayonCourbeMax = 4096;
+// of their visible arc: a painter's four-curve approximation strays by 2.7E-4 of the
+// radius, and its fixed-point coordinates overflow far away. Direct pixel writing has no
+// such error, but its cost grows with the radius.
+constexpr Reel RayonCourbeMax = 1000;
+constexpr Reel RayonPixelsMax = 4096;
 constexpr Reel CentreCourbeMax = 1000000;
 
 } // namespace
@@ -147,7 +149,8 @@ void Peintre::DessineCercle(const TRecCercle& c)
         return;
     ChoisitCouleur(c.Couleur);
     EnvoieTraits();
-    if (r > RayonCourbeMax || std::fabs(cx) > CentreCourbeMax || std::fabs(cy) > CentreCourbeMax) {
+    if (r > (trace_ ? RayonPixelsMax : RayonCourbeMax) || std::fabs(cx) > CentreCourbeMax
+        || std::fabs(cy) > CentreCourbeMax) {
         CercleImmense(cx, cy, r);
         return;
     }
