@@ -22,19 +22,28 @@ void SurfaceImage::EffaceDessin()
     image_.fill(Qt::white);
 }
 
+template <typename Element>
+void SurfaceImage::Attend(const Element& element)
+{
+    attente_.emplace_back(element);
+    // Painting in batches keeps a long run's memory bounded.
+    if (attente_.size() >= TailleLot)
+        PeintAttente();
+}
+
 void SurfaceImage::DessinePoint(const TRecPoint& p)
 {
-    attente_.emplace_back(p);
+    Attend(p);
 }
 
 void SurfaceImage::DessineLigne(const TRecLigne& l)
 {
-    attente_.emplace_back(l);
+    Attend(l);
 }
 
 void SurfaceImage::DessineCercle(const TRecCercle& c)
 {
-    attente_.emplace_back(c);
+    Attend(c);
 }
 
 void SurfaceImage::PeintAttente()

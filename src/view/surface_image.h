@@ -34,6 +34,9 @@ public:
     const QImage& Image();
 
 private:
+    static constexpr size_t TailleLot = 4096;
+    template <typename Element>
+    void Attend(const Element& element);
     void PeintAttente();
 
     EtatVue& etat_;

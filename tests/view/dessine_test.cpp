@@ -401,5 +401,29 @@ TEST_F(Pixels, VectorDevicesGetTheSameStrokes)
     EXPECT_EQ(proche(peint, direct), 0);
 }
 
+TEST_F(Pixels, RunElementsKeepTheirOrderAcrossBatches)
+{
+    EtatVue etat;
+    etat.SetTailleSurface(100, 100);
+    etat.SetFenetre({0, 100, 0, 100});
+    SurfaceImage surface(etat, visibilite);
+    surface.EffaceDessin();
+    // The same point in red, then 5 000 elsewhere, then in blue: the last one drawn shows.
+    TRecPoint p;
+    p.X = p.Y = 50;
+    p.Couleur = 9;
+    surface.DessinePoint(p);
+    TRecPoint ailleurs;
+    ailleurs.X = ailleurs.Y = 10;
+    for (int i = 0; i < 5000; ++i)
+        surface.DessinePoint(ailleurs);
+    p.Couleur = 11;
+    surface.DessinePoint(p);
+    const QImage& image = surface.Image();
+    EXPECT_EQ(image.pixel(50, 50), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(10, 90), qRgb(0, 0, 0));
+    EXPECT_EQ(Colores(image), 18);
+}
+
 } // namespace
 } // namespace velk
