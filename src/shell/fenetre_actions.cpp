@@ -167,6 +167,8 @@ void TFPrincipale::CreeMenus()
     ajoute(barre->addMenu(QStringLiteral("&Aide")), {"MenuAPropos"});
     // The graphic tab is shown first.
     menuChercher_->menuAction()->setVisible(false);
+    for (QAction* a : menuChercher_->actions())
+        a->setEnabled(false);
 }
 
 void TFPrincipale::CreeBarreOutil()

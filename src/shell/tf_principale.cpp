@@ -314,6 +314,12 @@ void TFPrincipale::OngletChange(int)
     QWidget* courant = dossier_->currentWidget();
     menuChercher_->menuAction()->setVisible(courant == ongletText_);
     menuEcran_->menuAction()->setVisible(courant == ongletGraph_);
+    // A hidden menu's shortcuts rest too: no search in a text that is not shown, no zoom of
+    // a drawing that is not shown.
+    for (QAction* a : menuChercher_->actions())
+        a->setEnabled(courant == ongletText_);
+    for (QAction* a : menuEcran_->actions())
+        a->setEnabled(courant == ongletGraph_);
     if (courant == ongletText_) {
         editeur_->setFocus();
         SetPanneau(0, editeur_->TextePosition());

@@ -109,11 +109,15 @@ TEST_F(Demarrage, MenusEtTablesSuiventLOnglet)
     };
     EXPECT_FALSE(f.MenuChercher()->menuAction()->isVisible());
     EXPECT_TRUE(f.MenuEcran()->menuAction()->isVisible());
+    EXPECT_FALSE(f.Action("MenuChercher")->isEnabled());
     for (const auto& c : kCas) {
         f.Dossier().setCurrentIndex(c.onglet);
         EXPECT_EQ(f.MenuChercher()->menuAction()->isVisible(), c.chercher) << c.onglet;
         EXPECT_EQ(f.MenuEcran()->menuAction()->isVisible(), c.ecran) << c.onglet;
         EXPECT_EQ(f.Donnees().LectureSeule(), c.lectureSeule) << c.onglet;
+        EXPECT_EQ(f.Action("MenuChercher")->isEnabled(), c.chercher) << c.onglet;
+        EXPECT_EQ(f.Action("MenuOccurrenceSuivante")->isEnabled(), c.chercher) << c.onglet;
+        EXPECT_EQ(f.Action("MenuZoomPlus")->isEnabled(), c.ecran) << c.onglet;
     }
     // On the text tab panel 0 shows the caret position.
     EXPECT_EQ(f.Panneau(0), QStringLiteral("Ligne :   1   Colonne :   1"));
