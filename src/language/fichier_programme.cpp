@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace velk {
 
@@ -28,24 +29,31 @@ std::string Raison(QFileDevice::FileError erreur) {
     }
 }
 
+std::unique_ptr<char[]> Copie(std::string_view octets) {
+    // Not value-initialised: every byte is written by the copy (or by the file read).
+    std::unique_ptr<char[]> tampon(new char[octets.size() + 1]);
+    std::memcpy(tampon.get(), octets.data(), octets.size());
+    return tampon;
+}
+
 } // namespace
 
 ProgrammeCharge DecoupeProgramme(std::string_view octets) {
-    return DecoupeProgramme(std::vector<char>(octets.begin(), octets.end()));
+    return DecoupeProgramme(Copie(octets), octets.size());
 }
 
-ProgrammeCharge DecoupeProgramme(std::vector<char> octets) {
+ProgrammeCharge DecoupeProgramme(std::unique_ptr<char[]> octets, size_t taille) {
     ProgrammeCharge programme;
-    std::string_view brut(octets.data(), octets.size());
+    std::string_view brut(octets.get(), taille);
     if (brut.substr(0, 3) == "\xEF\xBB\xBF") brut.remove_prefix(3);
     if (EstUtf8Valide(brut)) {
-        octets.erase(octets.begin(), octets.begin() + (octets.size() - brut.size()));
         programme.texte = std::move(octets);
     } else {
         const std::string converti = Windows1252VersUtf8(brut);
-        programme.texte.assign(converti.begin(), converti.end());
+        programme.texte = Copie(converti);
+        brut = std::string_view(programme.texte.get(), converti.size());
     }
-    const std::string_view texte(programme.texte.data(), programme.texte.size());
+    const std::string_view texte = brut;
     programme.lignes.reserve(texte.size() / 24 + 16); // typical statement length
     size_t debut = 0;
     while (debut < texte.size()) {
@@ -93,25 +101,30 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
                              Raison(fichier.error()) + ".");
     };
     if (!fichier.open(QIODevice::ReadOnly)) throw echec();
-    // Read straight into the buffer the lines will point into: no intermediate copy. A
-    // pipe or device has no size: the buffer grows as it is read, up to the same limit.
-    std::vector<char> octets(static_cast<size_t>(info.isFile() ? info.size() : 0));
-    qint64 lus = 0;
+    // Read straight into the buffer the lines will point into: no intermediate copy and no
+    // zero-filling. A pipe or device has no size: the buffer grows as it is read, up to the
+    // same limit.
+    size_t capacite = static_cast<size_t>(info.isFile() ? info.size() : 0);
+    std::unique_ptr<char[]> octets(new char[capacite + 1]);
+    size_t lus = 0;
     for (;;) {
-        if (lus == static_cast<qint64>(octets.size())) {
+        if (lus == capacite) {
             if (info.isFile() && lus > 0) break;
-            if (lus >= TailleMaxProgramme)
+            if (lus >= static_cast<size_t>(TailleMaxProgramme))
                 throw ErreurFichier("Le fichier " + Nomme(chemin) +
                                     " est trop volumineux pour être un programme de construction.");
-            octets.resize(std::max<size_t>(65536, octets.size() * 2));
+            const size_t nouvelle = std::max<size_t>(65536, capacite * 2);
+            std::unique_ptr<char[]> plus(new char[nouvelle + 1]);
+            if (lus > 0) std::memcpy(plus.get(), octets.get(), lus);
+            octets = std::move(plus);
+            capacite = nouvelle;
         }
-        const qint64 n = fichier.read(octets.data() + lus, static_cast<qint64>(octets.size()) - lus);
+        const qint64 n = fichier.read(octets.get() + lus, static_cast<qint64>(capacite - lus));
         if (n < 0) throw echec();
         if (n == 0) break;
-        lus += n;
+        lus += static_cast<size_t>(n);
     }
-    octets.resize(static_cast<size_t>(lus));
-    return DecoupeProgramme(std::move(octets));
+    return DecoupeProgramme(std::move(octets), lus);
 }
 
 std::vector<std::string> LitFichierProgramme(const std::string& chemin) {
