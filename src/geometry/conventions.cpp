@@ -44,10 +44,15 @@ TRecPoint Projection(const TRecPoint& P, const TRecLigne& L) {
         H.X = L.Xpd;
         H.Y = P.Y;
     } else {
+        // The squares are formed first: Xpd·s² + X·c² + s·c·(Y − Ypd). The grouping decides
+        // the last bits, and those can decide a later choice between two nearly level
+        // candidates, so it must not drift with a rewrite.
         const Reel s = std::sin(a);
         const Reel c = std::cos(a);
-        H.X = L.Xpd * s * s + P.X * c * c + s * c * (P.Y - L.Ypd);
-        H.Y = P.Y * s * s + L.Ypd * c * c + s * c * (P.X - L.Xpd);
+        const Reel s2 = s * s;
+        const Reel c2 = c * c;
+        H.X = L.Xpd * s2 + P.X * c2 + s * c * (P.Y - L.Ypd);
+        H.Y = P.Y * s2 + L.Ypd * c2 + s * c * (P.X - L.Xpd);
     }
     return H;
 }

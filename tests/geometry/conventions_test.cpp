@@ -83,6 +83,29 @@ TEST(Projection, FootIsOnTheLineAndPerpendicular) {
     }
 }
 
+TEST(Projection, SquaresAreFormedBeforeTheProducts) {
+    // Lines read back from their tables (direction narrowed to double) through (xp, 0).
+    // Xpd·s² and (Xpd·s)·s differ in the last extended bits, often enough to change the
+    // stored double. Expected: the exact foot (300-bit arithmetic on the same inputs)
+    // rounded to double, which the squares-first grouping reproduces on these inputs and
+    // the other grouping misses.
+    const struct {
+        Reel degres, xp, px, py;
+        double x, y;
+    } cas[] = {
+        {15, 5, 3, 1, 3.3839745962155612, -0.43301270189221935},
+        {17, -5, 2, 5, 2.7996137626195132, 2.3845812307600101},
+        {24, -3, -3, 6, -0.77056552356781716, 0.9926081809234254},
+        {11, 6, 5, -9, 3.350678402345002, -0.51497595115741268},
+    };
+    for (const auto& c : cas) {
+        const TRecPoint H =
+            Projection(Pt(c.px, c.py), Li(c.xp, 0, Stocke(c.degres * DegreEnRadian)));
+        EXPECT_EQ(static_cast<double>(H.X), c.x) << static_cast<double>(c.degres);
+        EXPECT_EQ(static_cast<double>(H.Y), c.y) << static_cast<double>(c.degres);
+    }
+}
+
 TEST(EquationLigne, GivesSignedDistancePositiveOnTheRight) {
     // Direction +X: the right-hand side is below.
     const TEquationLigne e = EquationLigne(Li(0, 1, 0));
