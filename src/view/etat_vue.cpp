@@ -63,26 +63,50 @@ void EtatVue::VueOrigine()
     Change();
 }
 
-void EtatVue::ZoomMoins()
+namespace {
+
+// A window the view can be computed from and zoomed back out of: finite, not collapsed
+// to a point by repeated halving, and wide enough that a surface of any real size gets a
+// finite scale from it.
+bool FenetreUtilisable(const TFenetre& f)
 {
-    const Reel w = fenetre_.Xmax - fenetre_.Xmin;
-    const Reel h = fenetre_.Ymax - fenetre_.Ymin;
-    const Reel cx = (fenetre_.Xmin + fenetre_.Xmax) / 2;
-    const Reel cy = (fenetre_.Ymin + fenetre_.Ymax) / 2;
-    fenetre_ = {cx - w, cx + w, cy - h, cy + h};
-    CalculeVue();
-    Change();
+    const Reel w = f.Xmax - f.Xmin, h = f.Ymax - f.Ymin;
+    return std::isfinite(f.Xmin) && std::isfinite(f.Xmax) && std::isfinite(f.Ymin) && std::isfinite(f.Ymax)
+           && std::isfinite(w) && std::isfinite(h) && (w > 0 || h > 0) && (w == 0 || std::isfinite(1e6L / w))
+           && (h == 0 || std::isfinite(1e6L / h));
 }
 
-void EtatVue::ZoomPlus()
+TFenetre AutourDuCentre(const TFenetre& f, Reel facteur)
 {
-    const Reel w = (fenetre_.Xmax - fenetre_.Xmin) / 4;
-    const Reel h = (fenetre_.Ymax - fenetre_.Ymin) / 4;
-    const Reel cx = (fenetre_.Xmin + fenetre_.Xmax) / 2;
-    const Reel cy = (fenetre_.Ymin + fenetre_.Ymax) / 2;
-    fenetre_ = {cx - w, cx + w, cy - h, cy + h};
+    const Reel w = (f.Xmax - f.Xmin) * facteur;
+    const Reel h = (f.Ymax - f.Ymin) * facteur;
+    const Reel cx = (f.Xmin + f.Xmax) / 2;
+    const Reel cy = (f.Ymin + f.Ymax) / 2;
+    return {cx - w, cx + w, cy - h, cy + h};
+}
+
+} // namespace
+
+bool EtatVue::ZoomMoins()
+{
+    const TFenetre f = AutourDuCentre(fenetre_, 1);
+    if (!FenetreUtilisable(f))
+        return false;
+    fenetre_ = f;
     CalculeVue();
     Change();
+    return true;
+}
+
+bool EtatVue::ZoomPlus()
+{
+    const TFenetre f = AutourDuCentre(fenetre_, Reel(1) / 4);
+    if (!FenetreUtilisable(f))
+        return false;
+    fenetre_ = f;
+    CalculeVue();
+    Change();
+    return true;
 }
 
 bool EtatVue::ZoomRectangle(int32_t colonne1, int32_t ligne1, int32_t colonne2, int32_t ligne2)
@@ -111,8 +135,7 @@ bool EtatVue::ZoomCentre(int32_t colonne, int32_t ligne, Reel facteur)
     const TFenetre nouvelle{cx - demiLargeur, cx + demiLargeur, cy - demiHauteur, cy + demiHauteur};
     // A factor so small or so large that the window overflows or collapses to a point
     // would leave a view nobody can come back from by zooming.
-    if (!std::isfinite(nouvelle.Xmin) || !std::isfinite(nouvelle.Xmax) || !std::isfinite(nouvelle.Ymin)
-        || !std::isfinite(nouvelle.Ymax) || (nouvelle.Xmin == nouvelle.Xmax && nouvelle.Ymin == nouvelle.Ymax))
+    if (!FenetreUtilisable(nouvelle))
         return false;
     fenetre_ = nouvelle;
     EmpileZoom();

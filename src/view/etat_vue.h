@@ -42,9 +42,10 @@ public:
 
     // Window -80..80 on both axes, history emptied and the window saved.
     void VueOrigine();
-    // Window doubled (halved) about its centre; the history is not touched.
-    void ZoomMoins();
-    void ZoomPlus();
+    // Window doubled (halved) about its centre; the history is not touched. False, changing
+    // nothing, at the limits of the reals.
+    bool ZoomMoins();
+    bool ZoomPlus();
     // Window := the rectangle between two pixel corners, saved. Returns false, changing
     // nothing, when the corners share a column or a row: that drag is a click.
     bool ZoomRectangle(int32_t colonne1, int32_t ligne1, int32_t colonne2, int32_t ligne2);

@@ -112,6 +112,25 @@ TEST_F(Zoom, PlusThenMinusRestoresTheWindowWithoutHistory)
     EXPECT_FALSE(etat.PrecedentPossible());
 }
 
+TEST_F(Zoom, RepeatedZoomStopsAtTheLimitsOfTheReals)
+{
+    int fois = 0;
+    while (etat.ZoomMoins() && fois < 40000)
+        ++fois;
+    EXPECT_LT(fois, 40000);
+    EXPECT_TRUE(std::isfinite(etat.VueEcran().OrigineX));
+    EXPECT_GT(etat.VueEcran().Echelle, 0);
+    etat.VueOrigine();
+    fois = 0;
+    while (etat.ZoomPlus() && fois < 40000)
+        ++fois;
+    EXPECT_LT(fois, 40000);
+    EXPECT_LT(etat.Fenetre().Xmin, etat.Fenetre().Xmax);
+    EXPECT_GT(etat.VueEcran().Echelle, 1e4000L); // the scale followed the window
+    // Coming back out still works.
+    EXPECT_TRUE(etat.ZoomMoins());
+}
+
 TEST_F(Zoom, RectangleNeedsTwoDistinctColumnsAndRows)
 {
     int changements = 0;
