@@ -119,10 +119,30 @@ void BM_ChercheApresChangement(benchmark::State& state)
     state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
 }
 
+// The three table walks alone: the part of a pick that belongs to the store.
+void BM_ParcoursTables(benchmark::State& state)
+{
+    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        TRecPoint p;
+        TRecLigne l;
+        TRecCercle c;
+        int n = 0;
+        for (bool ok = donnees.PremierPoint(p); ok; ok = donnees.PointSuivant(p))
+            ++n;
+        for (bool ok = donnees.PremiereLigne(l); ok; ok = donnees.LigneSuivante(l))
+            ++n;
+        for (bool ok = donnees.PremierCercle(c); ok; ok = donnees.CercleSuivant(c))
+            ++n;
+        benchmark::DoNotOptimize(n);
+    }
+}
+
 // 0 stands for the largest store.
 BENCHMARK(BM_Redessine)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheElements)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheApresChangement)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParcoursTables)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velk
