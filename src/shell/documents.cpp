@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -70,6 +71,15 @@ QString Joint(const std::vector<std::string>& lignes)
     return QString::fromStdString(texte);
 }
 
+// The busy cursor while a large file is read or written.
+class CurseurAttente {
+public:
+    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { QGuiApplication::restoreOverrideCursor(); }
+    CurseurAttente(const CurseurAttente&) = delete;
+    CurseurAttente& operator=(const CurseurAttente&) = delete;
+};
+
 } // namespace
 
 void TFPrincipale::ProgrammeNeuf()
@@ -102,8 +112,13 @@ QByteArray TFPrincipale::ContenuFichier() const
 bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
 {
     QString erreur;
-    if (!EcritFichierSur(chemin, ContenuFichier(), avecSecours ? NomSecours(chemin) : QString(),
-                         erreur)) {
+    bool ecrit = false;
+    {
+        CurseurAttente attente;
+        ecrit = EcritFichierSur(chemin, ContenuFichier(),
+                                avecSecours ? NomSecours(chemin) : QString(), erreur);
+    }
+    if (!ecrit) {
         dialogues_.Erreur(erreur);
         return false;
     }
@@ -113,38 +128,47 @@ bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
 bool TFPrincipale::OuvreFichier(const QString& chemin)
 {
     std::vector<std::string> lignes;
-    try {
-        lignes = LitFichierProgramme(chemin.toStdString());
-    } catch (const ErreurFichier& e) {
-        dialogues_.Erreur(QString::fromStdString(e.what()));
-        return false;
-    } catch (const std::bad_alloc&) {
-        dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour lire le fichier %1.")
-                              .arg(QDir::toNativeSeparators(chemin)));
-        return false;
-    }
-    dossier_->setCurrentWidget(ongletText_);
-    lignes_->DefinitTexte(Joint(lignes));
-    lignes_->EffaceHistorique();
-    ChangeNomFichier(chemin);
-    editeur_->setFocus();
-    lignes_->SetModifie(false);
-    AfficheModifie(false);
-    InitAppli();
+    QString erreur;
+    bool ouvert = false;
+    {
+        CurseurAttente attente;
+        try {
+            lignes = LitFichierProgramme(chemin.toStdString());
+        } catch (const ErreurFichier& e) {
+            erreur = QString::fromStdString(e.what());
+        } catch (const std::bad_alloc&) {
+            erreur = QStringLiteral("Mémoire insuffisante pour lire le fichier %1.")
+                         .arg(QDir::toNativeSeparators(chemin));
+        }
+        if (erreur.isEmpty()) {
+            dossier_->setCurrentWidget(ongletText_);
+            lignes_->DefinitTexte(Joint(lignes));
+            lignes_->EffaceHistorique();
+            ChangeNomFichier(chemin);
+            editeur_->setFocus();
+            lignes_->SetModifie(false);
+            AfficheModifie(false);
+            InitAppli();
 
-    // Nothing of the previous document may stay pickable or usable: the tables, the
-    // drawing and the messages are emptied until the next run.
-    try {
-        const bool lectureSeule = donnees_->LectureSeule();
-        donnees_->VideTables();
-        donnees_->TablesLectureSeule(lectureSeule);
-    } catch (const ErreurStockage& e) {
-        dialogues_.Erreur(QString::fromStdString(e.what()));
+            // Nothing of the previous document may stay pickable or usable: the tables,
+            // the drawing and the messages are emptied until the next run.
+            try {
+                const bool lectureSeule = donnees_->LectureSeule();
+                donnees_->VideTables();
+                donnees_->TablesLectureSeule(lectureSeule);
+            } catch (const ErreurStockage& e) {
+                erreur = QString::fromStdString(e.what());
+            }
+            messages_->EffaceMessages();
+            messages_->hide();
+            EffaceDessin();
+            ouvert = true;
+        }
     }
-    messages_->EffaceMessages();
-    messages_->hide();
-    EffaceDessin();
-    return true;
+    // Messages come once the busy cursor is gone.
+    if (!erreur.isEmpty())
+        dialogues_.Erreur(erreur);
+    return ouvert;
 }
 
 bool TFPrincipale::DemandeEnregistrement()

@@ -3,6 +3,7 @@
 
 #include "shell/autosauvegarde.h"
 #include "shell/modele_table.h"
+#include "shell/tf_splash.h"
 #include "shell/zone_menu.h"
 #include "shell/widgets/options.h"
 #include "view/etat_vue.h"
@@ -164,6 +165,23 @@ TEST_F(Demarrage, OptionsArretentOuReglentLaSauvegarde)
     EXPECT_TRUE(s.Actif());
     EXPECT_EQ(s.Tempo().interval(), 5 * 60000);
     EXPECT_EQ(regle(5), 5);
+}
+
+TEST_F(Demarrage, FenetreDeChargement)
+{
+    TFSplash splash;
+    const QImage image = splash.grab().toImage();
+    EXPECT_EQ(image.size(), QSize(240, 245));
+    // Something is drawn in the picture area and in the text area below it.
+    const auto encre = [&](int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 10; x < 230; ++x)
+                n += QColor(image.pixel(x, y)).lightness() < 128 ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(encre(20, 170), 200);
+    EXPECT_GT(encre(180, 240), 50);
 }
 
 } // namespace
