@@ -21,6 +21,9 @@ const std::vector<DefinitionOption>& DefinitionsOptions() {
          [](OptionsRun& o, const std::string& v) { o.tailleImage = v; }},
         {"--cadrage", nullptr, "cadre tous les éléments au lieu de la vue -80..80",
          [](OptionsRun& o, const std::string&) { o.cadrage = true; }},
+        {"--chrono", nullptr,
+         "écrit sur la sortie d'erreur la durée du chargement, de l'exécution et des sorties",
+         [](OptionsRun& o, const std::string&) { o.chrono = true; }},
         {"--help", nullptr, "affiche cette aide",
          [](OptionsRun& o, const std::string&) { o.aide = true; }},
     };

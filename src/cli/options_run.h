@@ -12,6 +12,7 @@ struct OptionsRun {
     bool json = false;          // one JSON object instead of the message lines
     std::string dossierTables;  // where to write the table files; empty: nowhere
     bool aide = false;
+    bool chrono = false;        // time of each step on stderr
     // Images of the drawing after the run (see image_output.h).
     std::string png;
     std::string svg;

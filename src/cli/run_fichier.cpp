@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+#include <chrono>
+
 #include <string>
 
 namespace velk {
@@ -27,13 +29,33 @@ int Echec(std::FILE* erreurs, const std::string& message) {
 
 } // namespace
 
+// Durations of the steps, for --chrono.
+class Chrono {
+public:
+    void Etape(const char* nom) {
+        const auto maintenant = std::chrono::steady_clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(maintenant - debut_).count();
+        char ligne[96];
+        std::snprintf(ligne, sizeof ligne, "%s%s %.1f ms", texte_.empty() ? "" : ", ", nom, ms);
+        texte_ += ligne;
+        debut_ = maintenant;
+    }
+    const std::string& Texte() const { return texte_; }
+
+private:
+    std::chrono::steady_clock::time_point debut_ = std::chrono::steady_clock::now();
+    std::string texte_;
+};
+
 int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs) {
+    Chrono chrono;
     ProgrammeCharge programme;
     try {
         programme = ChargeProgramme(options.programme);
     } catch (const ErreurFichier& e) {
         return Echec(erreurs, e.what());
     }
+    chrono.Etape("chargement");
 
     std::string erreurImage;
     if (!VerifieOptionsImage(options, erreurImage))
@@ -50,7 +72,9 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         DessinMuet dessin;
         OccupeMuet occupe;
         Interprete interprete(tables, messages, dessin, occupe);
+        chrono.Etape("tables");
         const int nombre = interprete.ExecuteProgramme(programme.lignes);
+        chrono.Etape("exécution");
 
         std::string texte;
         if (options.json) {
@@ -65,6 +89,8 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         std::fflush(sortie);
         if (!EcritImages(options, tables, erreurImage))
             return Echec(erreurs, erreurImage);
+        chrono.Etape("sorties");
+        if (options.chrono) Ecrit(erreurs, "velk-run : " + chrono.Texte() + "\n");
         return nombre == 0 ? SortieSansMessage : SortieAvecMessages;
     } catch (const ErreurStockage& e) {
         return Echec(erreurs, e.what());
