@@ -97,8 +97,7 @@ bool Interprete::ExecuteInstruction(std::string_view texte) {
     ErreurLigne = false;
     const uint64_t avant = realisees_;
     tables_.TablesLectureSeule(false);
-    // A local buffer: a statement may be executed from an observer while a line of a run
-    // is still held in reduite_.
+    // Reduced into its own buffer: interactive use is rare and the run's buffer stays as is.
     const std::string reduite = EnleveBlancs(texte);
     if (!reduite.empty()) ExecuteLigne(0, reduite);
     tables_.TablesLectureSeule(true);
