@@ -154,10 +154,16 @@ TRecCercle CercleLigneCercleRayon(const TRecLigne& L, const TRecCercle& C, Reel 
         const TRecPoint premier = PointInterLigneCercle(Lp, Cext, Position, SansSolution);
         if (SansSolution) return TRecCercle{};
         if (R < N1) {
-            // d. A larger circle may also enclose C: centre at N1 - R from O.
+            // d. A larger circle may also enclose C: centre at N1 - R from O. When the
+            // parallel misses that smaller auxiliary circle, no circle encloses C, but the
+            // one touching it from outside (the first centre) still exists: only I fails.
             const TRecCercle Cint = CerclePointRayon(O, N1 - R, SansSolution);
             const TRecPoint second = PointInterLigneCercle(Lp, Cint, Position, SansSolution);
-            if (SansSolution) return TRecCercle{};
+            if (SansSolution) {
+                if (Tangence == 'I') return TRecCercle{};
+                SansSolution = false;
+                return de_centre(premier, N1, SansSolution);
+            }
             if (Tangence == 'I' && N1 > Distance(O, second))
                 return de_centre(second, N1, SansSolution);
             return de_centre(premier, N1, SansSolution);

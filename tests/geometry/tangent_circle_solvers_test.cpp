@@ -168,6 +168,7 @@ TEST(CercleLigneCercleRayon, SideTangencyAndFailures) {
     const TRecLigne axe = Li(0, 0, 0);
     const TRecCercle haut = Ci(0, 5, 2);  // above the line, not cut by it
     const TRecCercle coupe = Ci(0, 1, 3); // cut by the line
+    const TRecCercle loin = Ci(0, 10, 1); // far above: enclosing it takes N1 >= 5.5
     const struct {
         const TRecCercle& C;
         Reel N1;
@@ -182,6 +183,15 @@ TEST(CercleLigneCercleRayon, SideTangencyAndFailures) {
         {haut, 1, 'H', 'E', false, 0, 0}, // the parallel misses the auxiliary circle
         {haut, 4, 'H', 'I', true, std::sqrt(3.0L), 4},
         {haut, 4, 'H', 'E', true, std::sqrt(35.0L), 4},
+        // N1 = 5: the parallel y = 5 misses the enclosing auxiliary circle (radius 4), yet
+        // the circle touching C from outside exists.
+        {loin, 5, 'H', 'E', true, std::sqrt(11.0L), 5},
+        {loin, 5, 'H', 'I', false, 0, 0},
+        {loin, 5.5L, 'H', 'I', true, 0, 5.5L},
+        {loin, 5.5L - Juste, 'H', 'I', false, 0, 0},
+        {loin, 5.5L - Juste, 'H', 'E', true,
+         std::sqrt((6.5L - Juste) * (6.5L - Juste) - (4.5L + Juste) * (4.5L + Juste)),
+         5.5L - Juste},
         {coupe, 1, 'H', 'E', true, 4, 1},
         {coupe, 1, 'H', 'I', true, 2, 1},
         {coupe, 1, 'B', 'I', true, 0, -1},
