@@ -4,6 +4,7 @@
 
 #include "language/fichier_programme.h"
 #include "shell/liste_messages_vue.h"
+#include "view/etat_vue.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -110,7 +111,10 @@ TEST_F(Documents, OuvrirLectureSeuleVideLesTablesEtMontreLeTexte)
     f.OuvrirClick();
     EXPECT_EQ(dialogues_.Textes(G::Question).front(),
               QStringLiteral("Enregistrer les modifications dans SansNom ?"));
-    EXPECT_EQ(dialogues_.Textes(G::FichierOuvrir).front(), QStringLiteral("Ouverture fichier programme"));
+    const AppelDialogue& ouvrir = dialogues_.Appels()[1];
+    EXPECT_EQ(ouvrir.texte, QStringLiteral("Ouverture fichier programme"));
+    EXPECT_EQ(ouvrir.dossier, Dossier());
+    EXPECT_EQ(ouvrir.filtre, QStringLiteral("Fichiers VELK ( *.vlk)|*.vlk|Tous fichiers ( *.*)|*.*"));
     EXPECT_EQ(f.NomFichier(), doc);
     EXPECT_EQ(Lignes(), (std::vector<std::string>{"x", "y", "z", "P5:=1,2,0,0"}));
     EXPECT_TRUE(f.EditeurTexte().isReadOnly());
@@ -221,7 +225,13 @@ TEST_F(Documents, FichierDeposeAuCheminTresLong)
     const QString doc = dossier + QStringLiteral("programme.vlk");
     ASSERT_GT(doc.size(), 300);
     Ecrit(doc, "1\r\n2\r\n3\r\nP2:=0,0,0,0\r\n");
+    // A drop keeps the zoomed window and the read-only state as they are.
+    f.ZoomPlus();
+    f.EditeurTexte().setReadOnly(true);
+    const TFenetre zoom = f.Vue().Fenetre();
     EXPECT_TRUE(f.FichierDepose(doc));
+    EXPECT_EQ(f.Vue().Fenetre(), zoom);
+    EXPECT_TRUE(f.EditeurTexte().isReadOnly());
     EXPECT_EQ(f.NomFichier(), doc);
     EXPECT_EQ(Lignes().back(), "P2:=0,0,0,0");
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Velk - programme.vlk"));
@@ -230,6 +240,26 @@ TEST_F(Documents, FichierDeposeAuCheminTresLong)
     EXPECT_FALSE(f.FichierDepose(Chemin("nulle_part.vlk")));
     EXPECT_EQ(f.NomFichier(), doc);
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+}
+
+TEST_F(Documents, UnFichierBinaireSOuvreEtSExecuteSansDommage)
+{
+    TFPrincipale& f = Demarre();
+    QByteArray octets;
+    for (int i = 0; i < 70000; ++i)
+        octets.append(char((i * 7919) % 256));
+    octets.append(QByteArray(300000, 'P')); // one huge line
+    const QString doc = Chemin("binaire.dat");
+    Ecrit(doc, octets);
+    ASSERT_TRUE(f.FichierDepose(doc));
+    f.ExecuterClick();
+    EXPECT_GT(f.Messages().NombreMessages(), 0);
+    EXPECT_EQ(f.Donnees().NombrePoints() + f.Donnees().NombreLignes(), 0);
+    // Saved back and read again, the text is well formed.
+    dialogues_.RepondFichierEnregistrer(Chemin("binaire.vlk"));
+    f.Lignes().SetModifie(true);
+    ASSERT_TRUE(f.EnregistrersousClick());
+    EXPECT_GT(LignesDe(Chemin("binaire.vlk")).size(), 3u);
 }
 
 TEST_F(Documents, FichierDeposeSurLEditeurOuvreLeFichier)
