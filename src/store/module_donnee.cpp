@@ -122,7 +122,7 @@ struct TModuleDonnee::Impl {
         if (observateur) observateur();
     }
 
-    void Ecrit(Table t, uint16_t n) {
+    void NoteEcriture(Table t, uint16_t n) {
         Suivi& s = suivi[t];
         s.modifie = true;
         if (!s.toutReecrire) {
@@ -160,7 +160,7 @@ struct TModuleDonnee::Impl {
             return;
         }
         table.Ecrit(n, r);
-        Ecrit(t, n);
+        NoteEcriture(t, n);
     }
 
     std::string Chemin(Table t) const {
