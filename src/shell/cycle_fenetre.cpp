@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -91,6 +92,13 @@ QString FichierDeposeDans(const QMimeData* donnees)
 
 bool TFPrincipale::eventFilter(QObject* objet, QEvent* evenement)
 {
+    if (evenement->type() == QEvent::KeyPress && objet->isWidgetType() &&
+        static_cast<QWidget*>(objet)->window() == this &&
+        static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape &&
+        dossier_->currentWidget() == ongletGraph_) {
+        InitAppli();
+        return false;
+    }
     // A file dropped on the editor opens it, as anywhere else in the window, instead of
     // pasting its address into the text.
     if (objet == editeur_->viewport()) {

@@ -25,7 +25,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -102,16 +101,14 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     AfficheModifie(false);
     AfficheRemplacement();
 
-    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    echap->setContext(Qt::WindowShortcut);
-    connect(echap, &QShortcut::activated, this, [this] {
-        if (dossier_->currentWidget() == ongletGraph_)
-            InitAppli();
-    });
+    // The window sees keys before its controls (Escape ends any interaction of the graphic
+    // tab, whatever widget has the focus).
+    qApp->installEventFilter(this);
 }
 
 TFPrincipale::~TFPrincipale()
 {
+    qApp->removeEventFilter(this);
     // The models and the drawing read the tables: detach them before the tables go.
     donnees_->SetObservateur({});
     for (QTableView* g : grilles_)

@@ -5,6 +5,7 @@
 #include "shell/liste_messages_vue.h"
 #include "shell/zone_menu.h"
 #include "view/etat_vue.h"
+#include "view/qt/dessin.h"
 
 #include <QTabWidget>
 #include <QToolButton>
@@ -151,6 +152,27 @@ TEST_F(Execution, InitAppliRelacheTout)
     const TFenetre avant = f.Vue().Fenetre();
     f.DessinMouseUp(80, 90);
     EXPECT_EQ(f.Vue().Fenetre(), avant);
+}
+
+TEST_F(Execution, EchapTermineLInteractionSurLOngletGraphiqueSeulement)
+{
+    TFPrincipale& f = Demarre();
+    const struct {
+        int onglet;
+        bool termine;
+    } kCas[] = {{0, true}, {1, false}, {2, false}};
+    for (const auto& c : kCas) {
+        f.Dossier().setCurrentIndex(0);
+        f.Palettes().Bouton("BtnZoom1")->click();
+        ASSERT_EQ(f.Mode(), ModeSouris::Zoom);
+        f.Dossier().setCurrentIndex(c.onglet);
+        // The key goes to whatever has the focus; the window sees it first.
+        QWidget* cible = c.onglet == 1 ? static_cast<QWidget*>(&f.EditeurTexte())
+                                       : static_cast<QWidget*>(&f.SurfaceGraphique());
+        Touche(cible, Qt::Key_Escape);
+        EXPECT_EQ(f.Mode() == ModeSouris::Aucun, c.termine) << c.onglet;
+        f.InitAppli();
+    }
 }
 
 } // namespace
