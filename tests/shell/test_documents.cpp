@@ -5,6 +5,7 @@
 #include "language/fichier_programme.h"
 #include "shell/liste_messages_vue.h"
 #include "view/etat_vue.h"
+#include "view/qt/dessin.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -128,6 +129,9 @@ TEST_F(Documents, OuvrirLectureSeuleVideLesTablesEtMontreLeTexte)
     EXPECT_EQ(f.Donnees().NombreLignes(), 0);
     EXPECT_EQ(f.Messages().NombreMessages(), 0);
     EXPECT_TRUE(f.Messages().isHidden());
+    const QImage image = f.SurfaceGraphique().Image();
+    const TVue& vue = f.Vue().VueEcran();
+    EXPECT_EQ(image.pixel(XEcran(vue, 0), YEcran(vue, 0)), QColor(Qt::white).rgb()); // P0 is gone
 
     // Read-only lasts across new documents until the next open.
     f.NouveauClick();
