@@ -32,8 +32,11 @@ void TraceImage::Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
     const int64_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     int64_t erreur = dx + dy;
-    // A stroke along a row or column of the image: one bounds check for the whole run.
-    if (dy == 0 && static_cast<uint64_t>(y0) < hauteur_) {
+    // Along a row or a column outside the image: nothing to write.
+    if ((dy == 0 && static_cast<uint64_t>(y0) >= hauteur_) || (dx == 0 && static_cast<uint64_t>(x0) >= largeur_))
+        return;
+    // Along a row of the image: one bounds check for the whole run.
+    if (dy == 0) {
         const int64_t a = std::max<int64_t>(std::min(x0, x1), 0);
         const int64_t b = std::min<int64_t>(std::max(x0, x1), static_cast<int64_t>(largeur_) - 1);
         std::fill(lignes_ + y0 * pas_ + a, lignes_ + y0 * pas_ + std::max(a, b + 1), couleur_);
