@@ -2,6 +2,8 @@
 // menus and the tool bar, with their shortcuts and status-bar hints.
 #include "shell/tf_principale.h"
 
+#include "shell/icones.h"
+
 #include "shell/widgets/editeur.h"
 #include "shell/widgets/recherche.h"
 
@@ -176,7 +178,8 @@ void TFPrincipale::CreeBarreOutil()
     barreOutil_ = addToolBar(QStringLiteral("Outils"));
     barreOutil_->setObjectName(QStringLiteral("BarreOutil"));
     barreOutil_->setMovable(false);
-    barreOutil_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    barreOutil_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    barreOutil_->setIconSize(QSize(24, 24));
     struct Bouton {
         const char* nom;
         const char* action;
@@ -202,6 +205,7 @@ void TFPrincipale::CreeBarreOutil()
         }
         // The tool bar shows the menu's own action, so enabled states never drift apart.
         QAction* action = Action(QString::fromLatin1(b.action));
+        action->setIcon(IconeBarreOutil(QString::fromLatin1(b.nom)));
         barreOutil_->addAction(action);
         if (QWidget* w = barreOutil_->widgetForAction(action))
             w->setObjectName(QString::fromLatin1(b.nom));
