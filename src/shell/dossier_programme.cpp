@@ -12,7 +12,8 @@ namespace {
 
 QString WithSeparator(QString dossier)
 {
-    dossier = QDir::cleanPath(dossier);
+    // A relative folder would move with the working directory: anchor it now.
+    dossier = QDir::cleanPath(QDir(dossier).absolutePath());
     if (!dossier.endsWith(QLatin1Char('/')))
         dossier += QLatin1Char('/');
     return dossier;

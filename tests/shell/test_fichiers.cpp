@@ -85,6 +85,8 @@ TEST(DossierProgramme, Choix)
               QStringLiteral("/opt/velk/"));
     EXPECT_EQ(ChoisitDossierProgramme("", "/usr/bin", false, "/home/u/.local/share/velk"),
               QStringLiteral("/home/u/.local/share/velk/"));
+    EXPECT_EQ(ChoisitDossierProgramme("essai/../tables", "/opt/velk", true, "/u"),
+              QDir::current().absoluteFilePath(QStringLiteral("tables")) + QLatin1Char('/'));
 }
 
 TEST(DossierProgramme, Titre)
