@@ -1,6 +1,6 @@
 // One element table held in memory: a presence bitmap over the 65 536 possible numbers and
-// rows stored directly at their number (in blocks allocated on first use, so that a small
-// program does not pay for the whole range), so that lookup, insertion and the search for
+// rows stored directly at their number (in one zone reserved on first use whose pages only
+// take memory once written, so that a small program does not pay for the whole range), so that lookup, insertion and the search for
 // the lowest free number cost a handful of word operations, and walking yields increasing
 // numbers without any sorting.
 #pragma once
@@ -8,8 +8,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <optional>
+#include <type_traits>
 #include <vector>
+
+#include "store/zone_memoire.h"
 
 namespace velk {
 
@@ -28,16 +32,26 @@ template <int NReels, int NEntiers> class TableMemoire {
     static constexpr int Reels = NReels;
     static constexpr int Entiers = NEntiers;
 
+    // Rows live in zeroed memory and are only ever assigned, never constructed in place.
+    static_assert(std::is_trivially_copyable_v<Ligne> && std::is_trivially_destructible_v<Ligne>);
+
+    TableMemoire() = default;
+    TableMemoire(const TableMemoire&) = delete;
+    TableMemoire& operator=(const TableMemoire&) = delete;
+    ~TableMemoire() { LibereZone(lignes_, TailleZone); }
+
     bool Existe(uint16_t n) const { return (bits_[n >> 6] >> (n & 63)) & 1u; }
 
     // Only meaningful when Existe(n).
-    const Ligne& Lit(uint16_t n) const { return (*blocs_[n / TailleBloc])[n % TailleBloc]; }
+    const Ligne& Lit(uint16_t n) const { return lignes_[n]; }
 
     // Inserts or replaces row n.
     void Ecrit(uint16_t n, const Ligne& rangee) {
-        auto& bloc = blocs_[n / TailleBloc];
-        if (!bloc) bloc = std::make_unique<Bloc>(); // kept across emptyings
-        (*bloc)[n % TailleBloc] = rangee;
+        if (!lignes_) { // kept across emptyings
+            lignes_ = static_cast<Ligne*>(AlloueZone(TailleZone));
+            if (!lignes_) throw std::bad_alloc();
+        }
+        lignes_[n] = rangee;
         if (!Existe(n)) {
             bits_[n >> 6] |= uint64_t{1} << (n & 63);
             ++nombre_;
@@ -93,11 +107,10 @@ template <int NReels, int NEntiers> class TableMemoire {
 
   private:
     static constexpr int NombreMots = NombreNumeros / 64;
-    static constexpr int TailleBloc = 256;
-    using Bloc = std::array<Ligne, TailleBloc>;
+    static constexpr size_t TailleZone = sizeof(Ligne) * NombreNumeros;
 
     std::array<uint64_t, NombreMots> bits_{};
-    std::array<std::unique_ptr<Bloc>, NombreNumeros / TailleBloc> blocs_;
+    Ligne* lignes_ = nullptr;
     int nombre_ = 0;
     mutable int motLibre_ = 0;
     mutable std::vector<uint16_t> ordre_;
