@@ -32,6 +32,9 @@ const std::string& LigneDe(const std::vector<std::string>& lignes, int i) {
 std::string_view LigneDe(const std::vector<std::string_view>& lignes, int i) {
     return lignes[static_cast<size_t>(i)];
 }
+std::string_view LigneDe(const VuesLignes& lignes, int i) {
+    return lignes[static_cast<size_t>(i)];
+}
 std::string LigneDe(const ListeLignes& lignes, int i) { return lignes.Ligne(i); }
 
 } // namespace
@@ -74,6 +77,10 @@ int Interprete::ExecuteProgramme(const std::vector<std::string>& lignes) {
 }
 
 int Interprete::ExecuteProgramme(const std::vector<std::string_view>& lignes) {
+    return Execute(lignes, static_cast<int>(lignes.size()));
+}
+
+int Interprete::ExecuteProgramme(const VuesLignes& lignes) {
     return Execute(lignes, static_cast<int>(lignes.size()));
 }
 

@@ -29,9 +29,8 @@ std::string Raison(QFileDevice::FileError erreur) {
     }
 }
 
-std::unique_ptr<char[]> Copie(std::string_view octets) {
-    // Not value-initialised: every byte is written by the copy (or by the file read).
-    std::unique_ptr<char[]> tampon(new char[octets.size() + 1]);
+TamponZone Copie(std::string_view octets) {
+    TamponZone tampon = NouveauTampon(octets.size() + 1);
     std::memcpy(tampon.get(), octets.data(), octets.size());
     return tampon;
 }
@@ -42,7 +41,7 @@ ProgrammeCharge DecoupeProgramme(std::string_view octets) {
     return DecoupeProgramme(Copie(octets), octets.size());
 }
 
-ProgrammeCharge DecoupeProgramme(std::unique_ptr<char[]> octets, size_t taille) {
+ProgrammeCharge DecoupeProgramme(TamponZone octets, size_t taille) {
     ProgrammeCharge programme;
     std::string_view brut(octets.get(), taille);
     if (brut.substr(0, 3) == "\xEF\xBB\xBF") brut.remove_prefix(3);
@@ -101,11 +100,10 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
                              Raison(fichier.error()) + ".");
     };
     if (!fichier.open(QIODevice::ReadOnly)) throw echec();
-    // Read straight into the buffer the lines will point into: no intermediate copy and no
-    // zero-filling. A pipe or device has no size: the buffer grows as it is read, up to the
-    // same limit.
+    // Read straight into the buffer the lines will point into: no intermediate copy. A pipe
+    // or device has no size: the buffer grows as it is read, up to the same limit.
     size_t capacite = static_cast<size_t>(info.isFile() ? info.size() : 0);
-    std::unique_ptr<char[]> octets(new char[capacite + 1]);
+    TamponZone octets = NouveauTampon(capacite + 1);
     size_t lus = 0;
     for (;;) {
         if (lus == capacite) {
@@ -114,7 +112,7 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
                 throw ErreurFichier("Le fichier " + Nomme(chemin) +
                                     " est trop volumineux pour être un programme de construction.");
             const size_t nouvelle = std::max<size_t>(65536, capacite * 2);
-            std::unique_ptr<char[]> plus(new char[nouvelle + 1]);
+            TamponZone plus = NouveauTampon(nouvelle + 1);
             if (lus > 0) std::memcpy(plus.get(), octets.get(), lus);
             octets = std::move(plus);
             capacite = nouvelle;

@@ -3,6 +3,8 @@
 // last one may have no terminator. Files are written in UTF-8 with CR LF after every line.
 #pragma once
 
+#include "store/zone_memoire.h"
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,17 +24,19 @@ public:
 constexpr long long TailleMaxProgramme = 512LL * 1024 * 1024;
 
 // A loaded program without one allocation per line: the decoded UTF-8 text and a view of
-// each line into it. Moving it keeps the views valid (the text stays where it is).
+// each line into it. Moving it keeps the views valid (the text stays where it is). Both
+// live in memory zones: a large program is read with few page faults.
+using VuesLignes = std::vector<std::string_view, AllocateurZone<std::string_view>>;
 struct ProgrammeCharge {
-    std::unique_ptr<char[]> texte;
-    std::vector<std::string_view> lignes;
+    TamponZone texte;
+    VuesLignes lignes;
 };
 
 // Splits file contents into lines (UTF-8), decoding as described above. A UTF-8 byte-order
 // mark at the start is not part of the text.
 ProgrammeCharge DecoupeProgramme(std::string_view octets);
 // Takes over a buffer of `taille` bytes (as read from a file).
-ProgrammeCharge DecoupeProgramme(std::unique_ptr<char[]> octets, size_t taille);
+ProgrammeCharge DecoupeProgramme(TamponZone octets, size_t taille);
 std::vector<std::string> DecoupeLignes(std::string_view octets);
 
 // The file contents for the given lines.

@@ -3,6 +3,7 @@
 // whole reading state; the window (or the command-line runner) creates it once.
 #pragma once
 
+#include "language/fichier_programme.h"
 #include "language/instruction.h"
 #include "language/interfaces.h"
 #include "language/table_signatures.h"
@@ -30,6 +31,7 @@ public:
     int ExecuteProgramme(const ListeLignes& lignes);
     int ExecuteProgramme(const std::vector<std::string>& lignes);
     int ExecuteProgramme(const std::vector<std::string_view>& lignes);
+    int ExecuteProgramme(const VuesLignes& lignes); // a loaded program file
     // Executes one reduced, non-empty line numbered i (from 0).
     void ExecuteLigne(int i, std::string_view ligne);
     // Executes one statement outside a run (messages numbered 1). True only when it raised

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
 
 namespace velk {
 
@@ -32,5 +33,20 @@ using TamponZone = std::unique_ptr<char[], LibereurZone>;
 // A zone of `taille` bytes (zeroed) held by its owner; throws std::bad_alloc when memory is
 // exhausted.
 TamponZone NouveauTampon(size_t taille);
+
+// Allocator for large standard containers (the line views of a loaded program).
+template <typename T> struct AllocateurZone {
+    using value_type = T;
+    AllocateurZone() = default;
+    template <typename U> AllocateurZone(const AllocateurZone<U>&) noexcept {}
+    T* allocate(size_t n) {
+        void* zone = AlloueZone(n * sizeof(T));
+        if (!zone) throw std::bad_alloc();
+        return static_cast<T*>(zone);
+    }
+    void deallocate(T* zone, size_t n) noexcept { LibereZone(zone, n * sizeof(T)); }
+    template <typename U> bool operator==(const AllocateurZone<U>&) const noexcept { return true; }
+    template <typename U> bool operator!=(const AllocateurZone<U>&) const noexcept { return false; }
+};
 
 } // namespace velk
