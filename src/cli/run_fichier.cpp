@@ -76,17 +76,20 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         const int nombre = interprete.ExecuteProgramme(programme.lignes);
         chrono.Etape("exécution");
 
-        std::string texte;
+        // The JSON document goes out as it is produced; the message list is short.
+        bool ecrit = true;
         if (options.json) {
-            texte = EcritJson(messages.Items(), tables);
+            ecrit = EcritJson(messages.Items(), tables, sortie);
         } else {
+            std::string texte;
             for (const auto& m : messages.Items()) {
                 texte += m;
                 texte += '\n';
             }
+            ecrit = std::fwrite(texte.data(), 1, texte.size(), sortie) == texte.size();
         }
-        Ecrit(sortie, texte);
-        std::fflush(sortie);
+        if (std::fflush(sortie) != 0 || !ecrit)
+            return Echec(erreurs, "Impossible d'écrire la sortie (disque plein ?).");
         if (!EcritImages(options, tables, erreurImage))
             return Echec(erreurs, erreurImage);
         chrono.Etape("sorties");

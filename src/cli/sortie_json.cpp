@@ -6,6 +6,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <memory>
 
 namespace velk {
 
@@ -49,69 +52,126 @@ void AjouteReelJson(std::string& sortie, double valeur) {
 
 namespace {
 
-void ChampEntier(std::string& s, const char* nom, long long v, bool premier = false) {
-    if (!premier) s += ',';
-    s += '"';
-    s += nom;
-    s += "\":";
-    s += std::to_string(v);
+// The document is written through a fixed buffer that is handed on whenever it fills, so a
+// run of 65 536 elements never holds its whole JSON text (tens of megabytes) in memory.
+class TamponJson {
+  public:
+    using Vidange = std::function<void(const char*, size_t)>;
+    explicit TamponJson(Vidange vidange) : vidange_(std::move(vidange)) {}
+    ~TamponJson() = default;
+    TamponJson(const TamponJson&) = delete;
+    TamponJson& operator=(const TamponJson&) = delete;
+
+    void Texte(const char* texte, size_t n) {
+        if (n > static_cast<size_t>(fin_ - pos_)) {
+            Vide();
+            if (n > Capacite) {
+                vidange_(texte, n);
+                return;
+            }
+        }
+        std::memcpy(pos_, texte, n);
+        pos_ += n;
+    }
+    void Texte(std::string_view texte) { Texte(texte.data(), texte.size()); }
+    void Car(char c) {
+        if (pos_ == fin_) Vide();
+        *pos_++ = c;
+    }
+    void Entier(long long v) {
+        Place(24);
+        pos_ = std::to_chars(pos_, fin_, v).ptr;
+    }
+    // Same text as AjouteReelJson.
+    void Reel(double v) {
+        if (!std::isfinite(v)) {
+            Texte("null", 4);
+            return;
+        }
+        Place(40);
+        pos_ = std::to_chars(pos_, fin_, v, std::chars_format::general, 17).ptr;
+    }
+    void Vide() {
+        if (pos_ != tampon_.get()) vidange_(tampon_.get(), static_cast<size_t>(pos_ - tampon_.get()));
+        pos_ = tampon_.get();
+    }
+
+  private:
+    static constexpr size_t Capacite = size_t{1} << 16;
+    void Place(size_t n) {
+        if (static_cast<size_t>(fin_ - pos_) < n) Vide();
+    }
+
+    Vidange vidange_;
+    std::unique_ptr<char[]> tampon_{new char[Capacite]};
+    char* pos_ = tampon_.get();
+    char* const fin_ = tampon_.get() + Capacite;
+};
+
+void ChampEntier(TamponJson& s, const char* nom, long long v, bool premier = false) {
+    if (!premier) s.Car(',');
+    s.Car('"');
+    s.Texte(nom, std::strlen(nom));
+    s.Texte("\":", 2);
+    s.Entier(v);
 }
 
-void ChampReel(std::string& s, const char* nom, velk::Reel v) {
-    s += ",\"";
-    s += nom;
-    s += "\":";
-    AjouteReelJson(s, static_cast<double>(v));
+void ChampReel(TamponJson& s, const char* nom, velk::Reel v) {
+    s.Texte(",\"", 2);
+    s.Texte(nom, std::strlen(nom));
+    s.Texte("\":", 2);
+    s.Reel(static_cast<double>(v));
 }
 
 // Opens a table's array; rows are separated by ",\n".
-void DebutTableau(std::string& s, const char* nom) {
-    s += ",\n\"";
-    s += nom;
-    s += "\": [";
+void DebutTableau(TamponJson& s, const char* nom) {
+    s.Texte(",\n\"", 3);
+    s.Texte(nom, std::strlen(nom));
+    s.Texte("\": [", 4);
 }
 
-void Separateur(std::string& s, bool& premier) {
-    s += premier ? "\n" : ",\n";
+void Separateur(TamponJson& s, bool& premier) {
+    if (premier)
+        s.Car('\n');
+    else
+        s.Texte(",\n", 2);
     premier = false;
 }
 
-} // namespace
-
-std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables) {
-    std::string s;
-    s.reserve(256 + messages.size() * 40 +
-              static_cast<size_t>(tables.NombrePoints()) * 80 +
-              static_cast<size_t>(tables.NombreLignes() + tables.NombreCercles()) * 250);
-    s += "{\"messages\": [";
+void EcritDocument(TamponJson& s, const std::vector<std::string>& messages,
+                   TModuleDonnee& tables) {
+    s.Texte("{\"messages\": [", 14);
     bool premier = true;
+    std::string chaine;
     for (const auto& m : messages) {
         Separateur(s, premier);
-        AjouteChaineJson(s, m);
+        chaine.clear();
+        AjouteChaineJson(chaine, m);
+        s.Texte(chaine);
     }
-    s += "]";
+    s.Car(']');
 
     DebutTableau(s, "points");
     premier = true;
     TRecPoint p;
     for (bool ok = tables.PremierPoint(p); ok; ok = tables.PointSuivant(p)) {
         Separateur(s, premier);
-        s += '{';
+        s.Car('{');
         ChampEntier(s, "Numero", p.Numero, true);
         ChampReel(s, "X", p.X);
         ChampReel(s, "Y", p.Y);
         ChampEntier(s, "Couleur", p.Couleur);
         ChampEntier(s, "Couche", p.Couche);
-        s += '}';
+        s.Car('}');
     }
-    s += "]";
+    s.Car(']');
 
     DebutTableau(s, "lines");
     premier = true;
     TRecLigne l;
     for (bool ok = tables.PremiereLigne(l); ok; ok = tables.LigneSuivante(l)) {
         Separateur(s, premier);
-        s += '{';
+        s.Car('{');
         ChampEntier(s, "Numero", l.Numero, true);
         ChampReel(s, "Xpd", l.Xpd);
         ChampReel(s, "Ypd", l.Ypd);
@@ -122,16 +182,16 @@ std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& t
         ChampReel(s, "Yfd", l.Yfd);
         ChampEntier(s, "Couleur", l.Couleur);
         ChampEntier(s, "Couche", l.Couche);
-        s += '}';
+        s.Car('}');
     }
-    s += "]";
+    s.Car(']');
 
     DebutTableau(s, "circles");
     premier = true;
     TRecCercle c;
     for (bool ok = tables.PremierCercle(c); ok; ok = tables.CercleSuivant(c)) {
         Separateur(s, premier);
-        s += '{';
+        s.Car('{');
         ChampEntier(s, "Numero", c.Numero, true);
         ChampReel(s, "Xc", c.Xc);
         ChampReel(s, "Yc", c.Yc);
@@ -144,9 +204,9 @@ std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& t
         ChampReel(s, "Afc", c.Afc);
         ChampEntier(s, "Couleur", c.Couleur);
         ChampEntier(s, "Couche", c.Couche);
-        s += '}';
+        s.Car('}');
     }
-    s += "]";
+    s.Car(']');
 
     DebutTableau(s, "variables");
     premier = true;
@@ -154,13 +214,32 @@ std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& t
     velk::Reel v = 0;
     for (bool ok = tables.PremiereVariable(n, v); ok; ok = tables.VariableSuivante(n, v)) {
         Separateur(s, premier);
-        s += '{';
+        s.Car('{');
         ChampEntier(s, "Numero", n, true);
         ChampReel(s, "Valeur", v);
-        s += '}';
+        s.Car('}');
     }
-    s += "]}\n";
-    return s;
+    s.Texte("]}\n", 3);
+    s.Vide();
+}
+
+} // namespace
+
+std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables) {
+    std::string texte;
+    TamponJson s([&texte](const char* octets, size_t n) { texte.append(octets, n); });
+    EcritDocument(s, messages, tables);
+    return texte;
+}
+
+bool EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables,
+               std::FILE* sortie) {
+    bool ok = true;
+    TamponJson s([&](const char* octets, size_t n) {
+        ok = ok && std::fwrite(octets, 1, n, sortie) == n;
+    });
+    EcritDocument(s, messages, tables);
+    return ok;
 }
 
 } // namespace velk

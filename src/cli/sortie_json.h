@@ -4,6 +4,7 @@
 // layout: keep it stable.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,8 @@ void AjouteChaineJson(std::string& sortie, std::string_view texte);
 void AjouteReelJson(std::string& sortie, double valeur);
 
 std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables);
+// The same document written to `sortie` as it is produced; false when a write failed.
+bool EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables,
+               std::FILE* sortie);
 
 } // namespace velk

@@ -101,6 +101,40 @@ TEST_F(RunTest, JsonHoldsMessagesAndEveryTableInNumberOrder) {
         << r.sortie;
 }
 
+// The document is produced in pieces: one far larger than a piece must still parse whole,
+// and a write that fails must not be reported as success.
+TEST_F(RunTest, LargeJsonIsWholeAndFailedWritesAreReported) {
+    std::string programme = Entete;
+    for (int n = 0; n < 3000; ++n)
+        programme += "P" + std::to_string(n) + ":=" + std::to_string(n) + ".25,-1E-3,1,2\n";
+    const std::string chemin = Ecrit("grand.vlk", programme);
+    const Resultat r = Run(chemin, true);
+    EXPECT_EQ(r.code, 0);
+    ASSERT_GT(r.sortie.size(), size_t{150000}); // several pieces
+    QJsonParseError erreur;
+    const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.sortie), &erreur).object();
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError);
+    const QJsonArray points = doc["points"].toArray();
+    ASSERT_EQ(points.size(), 3000);
+    EXPECT_EQ(points[2999].toObject()["X"].toDouble(), 2999.25);
+    EXPECT_EQ(points[1234].toObject()["Y"].toDouble(), -1E-3);
+    EXPECT_EQ(r.sortie.substr(r.sortie.size() - 3), "]}\n");
+
+    for (bool json : {true, false}) {
+        const QString lecture = dossier.filePath("lecture_seule");
+        QFile(lecture).open(QIODevice::WriteOnly);
+        std::FILE* fermee = std::fopen(lecture.toLocal8Bit().constData(), "r");
+        ASSERT_NE(fermee, nullptr);
+        std::FILE* erreurs = std::tmpfile();
+        OptionsRun o;
+        o.programme = json ? chemin : Ecrit("faux.vlk", Entete + "Z\n");
+        o.json = json;
+        EXPECT_EQ(RunFichier(o, fermee, erreurs), 2) << json;
+        std::fclose(fermee);
+        EXPECT_NE(Lit(erreurs).find("Impossible d'écrire la sortie"), std::string::npos);
+    }
+}
+
 TEST_F(RunTest, TablesAreWrittenOnlyWhenAsked) {
     const std::string programme = Ecrit("d.vlk", Entete + "P0:=0,0,0,0\n");
     EXPECT_EQ(Run(programme).code, 0);
