@@ -1,18 +1,11 @@
-// PNG, SVG and PDF output of velk-run.
+// Image options of velk-run (PNG, SVG, PDF): checking them, and handing the drawing to the
+// image module, which is loaded only when an image is asked for.
 #include "cli/image_output.h"
 
-#include "store/module_donnee.h"
-#include "view/dessine.h"
-#include "view/etat_vue.h"
-#include "view/surface_image.h"
+#include <dlfcn.h>
+#include <unistd.h>
 
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#ifdef VELK_AVEC_SVG
-#include <QSvgGenerator>
-#endif
+#include <string>
 
 namespace velk {
 
@@ -35,98 +28,44 @@ bool LitEntier(const std::string& texte, int& valeur)
     return true;
 }
 
-std::string Nom(const QString& chemin)
+using FonctionImages = bool (*)(const OptionsRun&, int, int, TModuleDonnee&, std::string&);
+
+// The module sits next to the executable; a test binary elsewhere in the build tree finds it
+// where the build put it.
+std::string DossierExecutable()
 {
-    return chemin.toStdString();
+    char chemin[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", chemin, sizeof chemin - 1);
+    if (n <= 0)
+        return {};
+    const std::string texte(chemin, static_cast<size_t>(n));
+    const auto barre = texte.rfind('/');
+    return barre == std::string::npos ? std::string() : texte.substr(0, barre + 1);
 }
 
-// Vector strokes are centred on the pixel centres, so that a 1-unit stroke covers the same
-// pixel row or column as on the image.
-void CentrePixels(QPainter& painter)
+FonctionImages ChargeModule(std::string& erreur)
 {
-    painter.translate(0.5, 0.5);
-}
-
-bool Termine(QSaveFile& fichier, bool peint, std::string& erreur)
-{
-    if (!peint || !fichier.commit()) {
-        fichier.cancelWriting();
-        erreur = "Impossible d'écrire le fichier « " + Nom(fichier.fileName()) + " »"
-                 + (fichier.errorString().isEmpty() ? "" : " : " + fichier.errorString().toStdString()) + ".";
-        return false;
-    }
-    return true;
-}
-
-bool Ouvre(QSaveFile& fichier, std::string& erreur)
-{
-    if (fichier.open(QIODevice::WriteOnly))
-        return true;
-    erreur = "Impossible de créer le fichier « " + Nom(fichier.fileName()) + " » : "
-             + fichier.errorString().toStdString() + ".";
-    return false;
-}
-
-bool EcritPng(const QString& chemin, EtatVue& etat, TModuleDonnee& tables, const TVisibilite& visibilite,
-              std::string& erreur)
-{
-    SurfaceImage surface(etat, visibilite);
-    surface.Redessine(tables);
-    QSaveFile fichier(chemin);
-    if (!Ouvre(fichier, erreur))
-        return false;
-    return Termine(fichier, surface.Image().save(&fichier, "PNG"), erreur);
-}
-
-void PeintVecteurs(QPaintDevice& support, const TVue& vue, TModuleDonnee& tables, const TVisibilite& visibilite)
-{
-    QPainter painter(&support);
-    painter.fillRect(QRect(0, 0, vue.Largeur, vue.Hauteur), Qt::white);
-    painter.setClipRect(QRect(0, 0, vue.Largeur, vue.Hauteur));
-    CentrePixels(painter);
-    DessineTout(tables, painter, vue, visibilite);
-}
-
-bool EcritSvg(const QString& chemin, const TVue& vue, TModuleDonnee& tables, const TVisibilite& visibilite,
-              std::string& erreur)
-{
-#ifndef VELK_AVEC_SVG
-    (void)vue;
-    (void)tables;
-    (void)visibilite;
-    erreur = "Sortie SVG indisponible dans cette version (« " + Nom(chemin) + " » non écrit).";
-    return false;
-#else
-    QSaveFile fichier(chemin);
-    if (!Ouvre(fichier, erreur))
-        return false;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&fichier);
-    svg.setSize(QSize(vue.Largeur, vue.Hauteur));
-    svg.setViewBox(QRect(0, 0, vue.Largeur, vue.Hauteur));
-    svg.setResolution(96);
-    svg.setTitle(QStringLiteral("Velk"));
-    PeintVecteurs(svg, vue, tables, visibilite);
-    return Termine(fichier, true, erreur);
+    std::string essais[] = {DossierExecutable() + NomModuleImages,
+#ifdef VELK_MODULE_IMAGES
+                            VELK_MODULE_IMAGES
 #endif
-}
-
-bool EcritPdf(const QString& chemin, const TVue& vue, TModuleDonnee& tables, const TVisibilite& visibilite,
-              std::string& erreur)
-{
-    QSaveFile fichier(chemin);
-    if (!Ouvre(fichier, erreur))
-        return false;
-    {
-        // One point per pixel: the page has the size of the surface.
-        QPdfWriter pdf(&fichier);
-        pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(vue.Largeur, vue.Hauteur), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("Velk"));
-        PeintVecteurs(pdf, vue, tables, visibilite);
+    };
+    std::string raison;
+    for (const std::string& chemin : essais) {
+        if (chemin.empty() || ::access(chemin.c_str(), R_OK) != 0)
+            continue;
+        // Kept loaded until the process ends: the drawing code may leave Qt state behind.
+        void* module = ::dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module) {
+            if (auto f = reinterpret_cast<FonctionImages>(::dlsym(module, "VelkEcritImages")))
+                return f;
+        }
+        const char* texte = ::dlerror();
+        raison = texte ? texte : chemin;
     }
-    return Termine(fichier, true, erreur);
+    erreur = "Impossible de charger le module de dessin « " + std::string(NomModuleImages) + " »"
+             + (raison.empty() ? std::string(" : introuvable") : " : " + raison) + ".";
+    return nullptr;
 }
 
 } // namespace
@@ -162,20 +101,8 @@ bool EcritImages(const OptionsRun& options, TModuleDonnee& tables, std::string& 
     int largeur = 0, hauteur = 0;
     if (!LitTailleImage(options.tailleImage, largeur, hauteur, erreur))
         return false;
-    EtatVue etat;
-    etat.SetTailleSurface(largeur, hauteur);
-    etat.VueOrigine();
-    if (options.cadrage)
-        etat.Cadrage(tables);
-    const TVisibilite visibilite;
-    const TVue vue = etat.VueEcran();
-    if (!options.png.empty() && !EcritPng(QString::fromStdString(options.png), etat, tables, visibilite, erreur))
-        return false;
-    if (!options.svg.empty() && !EcritSvg(QString::fromStdString(options.svg), vue, tables, visibilite, erreur))
-        return false;
-    if (!options.pdf.empty() && !EcritPdf(QString::fromStdString(options.pdf), vue, tables, visibilite, erreur))
-        return false;
-    return true;
+    const FonctionImages ecrit = ChargeModule(erreur);
+    return ecrit && ecrit(options, largeur, hauteur, tables, erreur);
 }
 
 } // namespace velk

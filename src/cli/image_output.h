@@ -10,6 +10,9 @@ namespace velk {
 
 class TModuleDonnee;
 
+// The file of the drawing module, next to velk-run.
+constexpr const char* NomModuleImages = "velk-run-images.so";
+
 // Reads "WxH" (each 1..20000, at most 64 million pixels). False with a French message.
 bool LitTailleImage(const std::string& texte, int& largeur, int& hauteur, std::string& erreur);
 
