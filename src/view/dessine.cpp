@@ -86,10 +86,12 @@ void Peintre::ChoisitCouleur(int32_t couleur)
     painter_.setPen(pen);
 }
 
-void Peintre::Trait(int x0, int y0, int x1, int y1)
+void Peintre::Trait(int x0, int y0, int x1, int y1, bool dernier)
 {
+    // A painter always covers both ends; on vector devices and printers the missing end
+    // pixel is below what can be seen, so only direct strokes leave it out.
     if (trace_)
-        trace_->Ligne(x0, y0, x1, y1);
+        trace_->Ligne(x0, y0, x1, y1, dernier);
     else
         traits_.emplace_back(x0, y0, x1, y1);
 }
@@ -122,8 +124,10 @@ void Peintre::DessineLigne(const TRecLigne& l)
     if (c.Nombre < 2 || c.Points[0] == c.Points[1])
         return;
     ChoisitCouleur(l.Couleur);
+    // The stroke runs from the first crossing up to, not including, the second: it matters
+    // only when the second lies on the left column, the one border that is on the image.
     Trait(static_cast<int>(c.Points[0].X), static_cast<int>(c.Points[0].Y), static_cast<int>(c.Points[1].X),
-          static_cast<int>(c.Points[1].Y));
+          static_cast<int>(c.Points[1].Y), false);
 }
 
 void Peintre::DessineCercle(const TRecCercle& c)

@@ -45,7 +45,7 @@ public:
 private:
     void ChoisitCouleur(int32_t couleur);
     void EnvoieTraits();
-    void Trait(int x0, int y0, int x1, int y1);
+    void Trait(int x0, int y0, int x1, int y1, bool dernier = true);
     void CercleImmense(Reel cx, Reel cy, Reel r);
 
     QPainter& painter_;

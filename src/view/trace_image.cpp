@@ -22,12 +22,14 @@ bool TraceImage::Accepte(const QImage& image)
                || f == QImage::Format_ARGB32_Premultiplied);
 }
 
-void TraceImage::Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+void TraceImage::Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool dernier)
 {
     // Segments given by the clipping lie on the surface already; anything longer is
     // first cut to the image's box so the walk never runs through far pixels.
     const int64_t limite = 1 << 24;
     if (std::llabs(x0) > limite || std::llabs(y0) > limite || std::llabs(x1) > limite || std::llabs(y1) > limite)
+        return;
+    if (!dernier && x0 == x1 && y0 == y1)
         return;
     int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
     const int64_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
@@ -37,14 +39,19 @@ void TraceImage::Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
         return;
     // Along a row of the image: one bounds check for the whole run.
     if (dy == 0) {
-        const int64_t a = std::max<int64_t>(std::min(x0, x1), 0);
-        const int64_t b = std::min<int64_t>(std::max(x0, x1), static_cast<int64_t>(largeur_) - 1);
+        // Without the end pixel the run stops one short of x1.
+        const int64_t fin = dernier ? x1 : x1 - sx;
+        const int64_t a = std::max<int64_t>(std::min(x0, fin), 0);
+        const int64_t b = std::min<int64_t>(std::max(x0, fin), static_cast<int64_t>(largeur_) - 1);
         std::fill(lignes_ + y0 * pas_ + a, lignes_ + y0 * pas_ + std::max(a, b + 1), couleur_);
         return;
     }
     for (;;) {
+        const bool fin = x0 == x1 && y0 == y1;
+        if (fin && !dernier)
+            break;
         Pixel(x0, y0);
-        if (x0 == x1 && y0 == y1)
+        if (fin)
             break;
         const int64_t e2 = 2 * erreur;
         if (e2 >= dy) {

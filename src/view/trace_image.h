@@ -17,8 +17,10 @@ public:
     static bool Accepte(const QImage& image);
 
     void SetCouleur(QRgb couleur) { couleur_ = couleur | 0xff000000u; }
-    // Every pixel of the segment, both ends included, clipped to the image.
-    void Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    // Every pixel of the segment, clipped to the image. Without `dernier` the end pixel is
+    // left out, as a stroke of the drawing surface does: a stroke from a pixel to itself
+    // is then empty.
+    void Ligne(int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool dernier = true);
     // The outline of the circle of integer centre and radius (midpoint rule).
     void Cercle(int64_t cx, int64_t cy, int64_t r);
 

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace velk {
 namespace {
@@ -199,6 +200,46 @@ TEST_F(Pixels, HorizontalLineOnTheBorderIsNotDrawn)
         EXPECT_EQ(image.pixel(x, 63), qRgb(0, 0, 255)) << x;
     }
     EXPECT_EQ(Colores(image), 100);
+}
+
+TEST_F(Pixels, LineStrokeStopsShortOfItsSecondCrossing)
+{
+    // A stroke covers its first crossing but not its second; only the left column can hold
+    // a second crossing that lies on the image. Pixel (x, y) is world (x, 100 - y).
+    const TVue v = Vue100();
+    struct Cas {
+        const char* nom;
+        Reel x, y, a;
+        int colores;                // pixels drawn in all
+        std::vector<QPoint> dessus; // drawn
+        std::vector<QPoint> blancs; // left white
+    } cas[] = {
+        // Through pixel (10, 30) at 45 degrees: crossings (40, 0) then (0, 40).
+        {"top then left", 10, 70, Pi / 4, 40, {{40, 0}, {20, 20}, {1, 39}}, {{0, 40}}},
+        // Through pixel (10, 70) at 135 degrees: crossings (40, 100) then (0, 60).
+        {"bottom then left", 10, 30, 3 * Pi / 4, 39, {{39, 99}, {1, 61}}, {{0, 60}}},
+        // The top-left corner offered twice: an empty stroke.
+        {"corner only", 0, 100, Pi / 4, 0, {}, {{0, 0}}},
+        // Both crossings on the right and bottom are off the image: the full run is drawn.
+        {"horizontal", 0, 37, 0, 100, {{0, 63}, {99, 63}}, {}},
+        {"vertical", 25, 0, 90 * Pi / 180, 100, {{25, 0}, {25, 99}}, {}},
+    };
+    for (const auto& c : cas) {
+        TRecLigne l;
+        l.Xpd = c.x;
+        l.Ypd = c.y;
+        l.Aod = c.a;
+        QImage image = Image(100, 100);
+        {
+            QPainter painter(&image);
+            DessineLigne(l, painter, v, visibilite);
+        }
+        EXPECT_EQ(Colores(image), c.colores) << c.nom;
+        for (const QPoint& p : c.dessus)
+            EXPECT_EQ(image.pixel(p), qRgb(0, 0, 0)) << c.nom << " " << p.x() << "," << p.y();
+        for (const QPoint& p : c.blancs)
+            EXPECT_EQ(image.pixel(p), qRgb(255, 255, 255)) << c.nom << " " << p.x() << "," << p.y();
+    }
 }
 
 TEST_F(Pixels, CircleOutlineAndHugeCircleArc)

@@ -41,6 +41,35 @@ TEST(Transform, PixelRoundTripsAndFarValuesClamp)
     EXPECT_EQ(YEcran(v, -1e30L), 800 + 999999999);
 }
 
+TEST(Transform, RoundingAppliesToTheOffsetFromTheOrigin)
+{
+    // Rows are Hauteur minus the rounded offset, so halves go away from the bottom edge:
+    // rounding Hauteur - 2.5 instead would give 98, not 97.
+    TVue v;
+    v.Largeur = 200;
+    v.Hauteur = 100;
+    v.OrigineX = -10;
+    v.OrigineY = -10;
+    v.Echelle = 1;
+    struct Cas {
+        Reel monde;
+        int32_t colonne, ligne;
+    } cas[] = {
+        {-7.5L, 3, 97},   // offset 2.5
+        {-12.5L, -3, 103}, // offset -2.5
+        {-7.51L, 2, 98},
+        {-10.49L, 0, 100},
+        {1e12L, 999999999, 100 - 999999999},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(XEcran(v, c.monde), c.colonne) << double(c.monde);
+        EXPECT_EQ(YEcran(v, c.monde), c.ligne) << double(c.monde);
+    }
+    v.Echelle = 4; // a pixel is a quarter of a unit
+    EXPECT_EQ(XReel(v, 6), -8.5L);
+    EXPECT_EQ(YReel(v, 94), -8.5L);
+}
+
 TEST(Transform, ZeroSizeWindowRules)
 {
     struct Cas {
