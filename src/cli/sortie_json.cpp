@@ -1,6 +1,8 @@
 // JSON output of velk-run.
 #include "cli/sortie_json.h"
 
+#include "cli/reel_texte.h"
+
 #include "language/encodage.h"
 #include "store/module_donnee.h"
 
@@ -45,9 +47,7 @@ void AjouteReelJson(std::string& sortie, double valeur) {
         return;
     }
     char tampon[40];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur,
-                                 std::chars_format::general, 17);
-    sortie.append(tampon, r.ptr);
+    sortie.append(tampon, EcritReel17(tampon, valeur));
 }
 
 namespace {
@@ -89,7 +89,7 @@ class TamponJson {
             return;
         }
         Place(40);
-        pos_ = std::to_chars(pos_, fin_, v, std::chars_format::general, 17).ptr;
+        pos_ = EcritReel17(pos_, v);
     }
     void Vide() {
         if (pos_ != tampon_.get()) vidange_(tampon_.get(), static_cast<size_t>(pos_ - tampon_.get()));
