@@ -4,7 +4,7 @@
 // 10^s so that it has 17 digits before the point, it is m * 10^s / 2^-q: with s at most 22
 // the numerator stays below 2^127, so the 17 digits and the rounding (to nearest, ties to
 // even, on the exact value) come from one 128-bit product and a shift. Everything else
-// (zero, tiny or huge values, large integers) goes to the standard library.
+// (tiny or huge values, large integers, infinities) goes to the standard library.
 #include "cli/reel_texte.h"
 
 #include <charconv>
@@ -82,6 +82,12 @@ char* EcritReel17(char* tampon, double valeur) {
     std::memcpy(&bits, &valeur, sizeof bits);
     const int champExposant = static_cast<int>((bits >> 52) & 0x7FF);
     const double a = std::fabs(valeur);
+    if (a == 0) { // frequent: coordinates near zero are stored as an exact 0
+        char* p = tampon;
+        if (bits >> 63) *p++ = '-';
+        *p++ = '0';
+        return p;
+    }
     // Ordinary magnitudes only: 1E-6 <= |v| < 2^53 (normal numbers, q <= 0, s <= 22).
     if (!(a >= 1e-6 && a < 9007199254740992.0))
         return std::to_chars(tampon, tampon + 32, valeur, std::chars_format::general, 17).ptr;
