@@ -141,6 +141,27 @@ TEST_F(Zoom, PlusThenMinusRestoresTheWindowWithoutHistory)
     EXPECT_FALSE(etat.PrecedentPossible());
 }
 
+TEST_F(Zoom, PlusAndMinusWorkAboutAnOffCentreWindow)
+{
+    // The centre (20, 5) stays; the width and height are halved or doubled.
+    struct Cas {
+        bool plus;
+        TFenetre avant, apres;
+        Reel echelle; // on the 400 x 300 surface
+    } cas[] = {
+        {true, {10, 30, 0, 10}, {15, 25, 2.5L, 7.5L}, 40},
+        {false, {10, 30, 0, 10}, {0, 40, -5, 15}, 10},
+        {false, {-30, -10, 100, 140}, {-40, 0, 80, 160}, 3.75L},
+    };
+    for (const auto& c : cas) {
+        etat.SetFenetre(c.avant);
+        ASSERT_TRUE(c.plus ? etat.ZoomPlus() : etat.ZoomMoins());
+        EXPECT_EQ(etat.Fenetre(), c.apres) << c.plus;
+        EXPECT_EQ(etat.VueEcran().Echelle, c.echelle) << c.plus;
+        EXPECT_EQ(etat.IndexZoom(), 1);
+    }
+}
+
 TEST_F(Zoom, RepeatedZoomStopsAtTheLimitsOfTheReals)
 {
     int fois = 0;
