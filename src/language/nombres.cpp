@@ -41,6 +41,17 @@ Reel ConvertitParBibliotheque(std::string_view texte) {
 
 bool ConvertitReel(std::string_view texte, Reel& valeur) {
     const size_t n = texte.size();
+    // Most numbers of a program (colours, layers, whole coordinates) are a few bare digits:
+    // below 10^18 their value is an integer the extended type holds exactly.
+    if (n > 0 && n <= 18) {
+        uint64_t entier = 0;
+        size_t k = 0;
+        while (k < n && EstChiffre(texte[k])) entier = entier * 10 + static_cast<uint64_t>(texte[k++] - '0');
+        if (k == n) {
+            valeur = static_cast<Reel>(entier);
+            return true;
+        }
+    }
     size_t i = 0;
     bool negatif = false;
     if (i < n && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';

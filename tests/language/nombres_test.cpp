@@ -7,6 +7,8 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <locale.h>
 #include <string>
 
 namespace velk {
@@ -49,6 +51,38 @@ TEST(Nombres, ConvertsToTheNearestExtendedReal) {
         ASSERT_TRUE(ConvertitReel(cas.texte, x)) << cas.texte;
         EXPECT_EQ(x, cas.attendu) << cas.texte;
     }
+}
+
+// Against the C library's correctly rounded conversion, bit for bit, on random texts of
+// every shape the fast paths take or leave: bare integers up to 20 digits, decimals, signs,
+// exponents within and beyond the exact powers.
+TEST(Nombres, SameBitsAsTheCLibraryOnRandomTexts) {
+    const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    uint64_t graine = 0x9E3779B97F4A7C15ULL;
+    auto tirage = [&graine](int n) {
+        graine ^= graine << 13;
+        graine ^= graine >> 7;
+        graine ^= graine << 17;
+        return static_cast<int>(graine % static_cast<uint64_t>(n));
+    };
+    for (int essai = 0; essai < 200000; ++essai) {
+        std::string texte;
+        if (tirage(4) == 0) texte += tirage(2) ? '-' : '+';
+        const int avant = tirage(21);
+        for (int k = 0; k < avant; ++k) texte += static_cast<char>('0' + tirage(10));
+        if (tirage(2)) {
+            texte += '.';
+            const int apres = tirage(avant == 0 ? 12 : 10) + (avant == 0 ? 1 : 0);
+            for (int k = 0; k < apres; ++k) texte += static_cast<char>('0' + tirage(10));
+        }
+        if (texte.find_first_of("0123456789") == std::string::npos) texte += '7';
+        if (tirage(3) == 0) texte += "E" + std::to_string(tirage(80) - 40);
+        Reel x = 0;
+        ASSERT_TRUE(ConvertitReel(texte, x)) << texte;
+        const Reel attendu = strtold_l(texte.c_str(), nullptr, c);
+        ASSERT_EQ(std::memcmp(&x, &attendu, 10), 0) << texte;
+    }
+    freelocale(c);
 }
 
 TEST(Nombres, RefusesWhatIsNotANumber) {
