@@ -140,16 +140,12 @@ TEST_F(RunTest, ImagesAreDrawnThroughTheModule) {
     OptionsRun o;
     o.programme = Ecrit("i.vlk", Entete + "P0:=0,0,0,0\nC0:=P0,30,0,0\nL0:=P0,A30,0,0\n");
     o.png = dossier.filePath("i.png").toStdString();
-    o.svg = dossier.filePath("i.svg").toStdString();
     o.tailleImage = "64x48";
     const Resultat r = Run(o);
     EXPECT_EQ(r.code, 0) << r.erreurs;
     QFile png(QString::fromStdString(o.png));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(8).startsWith("\x89PNG"));
-    QFile svg(QString::fromStdString(o.svg));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svg.readAll().contains("<svg"));
 }
 
 TEST_F(RunTest, TablesAreWrittenOnlyWhenAsked) {
