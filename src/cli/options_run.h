@@ -30,13 +30,24 @@ struct DefinitionOption {
 
 const std::vector<DefinitionOption>& DefinitionsOptions();
 
+// Short spellings the parser takes for an option of the table ("-h" for "--help").
+struct AliasOption {
+    const char* court;
+    const char* nom;
+};
+const std::vector<AliasOption>& AliasOptions();
+
+// Width of the --help text, in characters.
+constexpr size_t LargeurAide = 80;
+
 // Reads the arguments (without the program name). Accepts "--name value" and
 // "--name=value"; "--" ends the options. Returns false with a French message in `erreur`
 // on a usage error.
 bool LitOptions(const std::vector<std::string>& arguments, OptionsRun& options,
                 std::string& erreur);
 
-// The --help text.
+// The --help text: usage, one entry per option of the table (wrapped to LargeurAide), the
+// forms of the command line, and what the outputs hold.
 std::string TexteAide();
 
 } // namespace velk

@@ -1,7 +1,8 @@
-// Program entry: splash, French translations, "." as decimal separator, the windows
-// created once, then the event loop.
+// Program entry: a check for a display, splash, French translations, "." as decimal
+// separator, the windows created once, then the event loop.
 #include "construction/qt/dialogues_qt.h"
 #include "shell/dossier_programme.h"
+#include "shell/sans_affichage.h"
 #include "shell/tf_principale.h"
 #include "shell/tf_splash.h"
 
@@ -11,7 +12,9 @@
 #include <QTranslator>
 
 #include <clocale>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -72,7 +75,14 @@ void ChargeTraductions(QApplication& app)
 
 int main(int argc, char* argv[])
 {
+    if (velk::AffichageAbsent(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                              std::getenv("WAYLAND_DISPLAY"), argc, argv)) {
+        velk::DitSansAffichage(argc, argv);
+        return velk::SortieSansAffichage;
+    }
+    std::optional<velk::GardeCreationApplication> garde(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    garde.reset();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     const QString titre = velk::TitreApplication(QCoreApplication::applicationFilePath());

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <set>
+#include <sstream>
 
 namespace velk {
 namespace {
@@ -50,14 +54,69 @@ TEST(OptionsRun, ReadsFlagsValuesAndOneProgram) {
     }
 }
 
-TEST(OptionsRun, HelpNeedsNoProgramAndListsEveryOption) {
+// Characters of a UTF-8 line.
+size_t Colonnes(const std::string& ligne) {
+    size_t n = 0;
+    for (unsigned char c : ligne) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The help's option entries are the lines starting with two blanks and a dash:
+// "  -h, --help   ..." names -h and --help.
+std::set<std::string> EntreesAide(const std::string& aide, size_t& largeurMax) {
+    std::set<std::string> noms;
+    largeurMax = 0;
+    std::istringstream lignes(aide);
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        largeurMax = std::max(largeurMax, Colonnes(ligne));
+        if (ligne.rfind("  -", 0) != 0) continue;
+        std::istringstream mots(ligne);
+        for (std::string mot; mots >> mot;) {
+            const bool suite = !mot.empty() && mot.back() == ',';
+            if (suite) mot.pop_back();
+            noms.insert(mot);
+            if (!suite) break;
+        }
+    }
+    return noms;
+}
+
+// Every option the parser takes, short spellings included, has its own help entry, and
+// every entry names an option the parser takes: an option added to the table without
+// help, or help left for a removed option, fails here. The text fits 80 columns.
+TEST(OptionsRun, HelpFitsAndHasAnEntryForExactlyTheOptionsAccepted) {
     OptionsRun o;
     std::string erreur;
     ASSERT_TRUE(LitOptions({"-h"}, o, erreur));
     EXPECT_TRUE(o.aide);
+
+    size_t largeur = 0;
+    const std::set<std::string> entrees = EntreesAide(TexteAide(), largeur);
+    EXPECT_LE(largeur, LargeurAide);
+
+    std::set<std::string> acceptees;
+    for (const auto& d : DefinitionsOptions()) {
+        EXPECT_GT(d.aide ? std::strlen(d.aide) : 0u, 10u) << d.nom;
+        acceptees.insert(d.nom);
+    }
+    for (const auto& a : AliasOptions()) acceptees.insert(a.court);
+    EXPECT_EQ(entrees, acceptees);
+
+    for (const std::string& nom : entrees) {
+        OptionsRun lues;
+        std::string message;
+        LitOptions({nom, "valeur", "a.vlk"}, lues, message);
+        EXPECT_EQ(message.find("Option inconnue"), std::string::npos) << message;
+    }
+}
+
+// The help explains the forms of the command line and the outputs a script reads.
+TEST(OptionsRun, HelpExplainsFormsAndOutputs) {
     const std::string aide = TexteAide();
-    for (const auto& d : DefinitionsOptions())
-        EXPECT_NE(aide.find(d.nom), std::string::npos) << d.nom;
+    for (const char* mot : {"--option=valeur", " -- ", "SQLite", "Points.DB", "messages",
+                            "points", "lines", "circles", "variables", "-80..80",
+                            "nouveau programme"})
+        EXPECT_NE(aide.find(mot), std::string::npos) << mot;
 }
 
 TEST(Json, StringsAreEscapedAndAlwaysValidUtf8) {
