@@ -133,10 +133,9 @@ void Interprete::ConstruitElement(int i, const std::string& signature) {
         ++realisees_;
         return;
     }
-    if (genre == 'F') {
-        ++realisees_;
-        return;
-    }
+    // A form statement stores nothing (reading it opened the form): executed alone, it
+    // does not count as done.
+    if (genre == 'F') return;
 
     // Arguments: the defined element's own index comes first in its kind's list.
     EntreesConstruction& e = entrees_;

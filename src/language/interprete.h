@@ -35,7 +35,7 @@ public:
     // Executes one reduced, non-empty line numbered i (from 0).
     void ExecuteLigne(int i, std::string_view ligne);
     // Executes one statement outside a run (messages numbered 1). True only when it raised
-    // no error and a statement was actually carried out.
+    // no error and stored an element (a form statement stores none).
     bool ExecuteInstruction(std::string_view texte);
     // Appends "(i+1)" + the message text to the list and sets ErreurLigne.
     void SignaleErreur(int i, int code, std::string_view indice = {});
@@ -77,7 +77,7 @@ private:
     EntreesConstruction entrees_;
     ResultatConstruction resultat_;
     std::string reduite_; // reused buffer of the reduced line
-    uint64_t realisees_ = 0; // statements carried out to the end
+    uint64_t realisees_ = 0; // statements that stored an element
 };
 
 } // namespace velk

@@ -180,6 +180,11 @@ TEST_F(ExecutionTest, SingleStatementThatBuildsNothingFails) {
     EXPECT_FALSE(interprete.ExecuteInstruction(""));
     EXPECT_FALSE(interprete.ExecuteInstruction("// P2:=0,0,0,0"));
 
+    // A form statement is read without error but stores nothing.
+    Execute({"P0:=0,0,0,0"});
+    EXPECT_FALSE(interprete.ExecuteInstruction("F1:="));
+    EXPECT_TRUE(messages.items.empty());
+
     Execute({"P0:=0,0,0,0", "{ jamais fermé"});
     EXPECT_FALSE(interprete.ExecuteInstruction("P2:=1,1,0,0"));
     EXPECT_FALSE(tables.PointExiste(2));
