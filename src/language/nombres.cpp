@@ -27,6 +27,8 @@ locale_t LocaleC() {
     return locale;
 }
 
+constexpr int64_t ExposantSature = 100'000'000'000'000'000;
+
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
 Reel ConvertitParBibliotheque(std::string_view texte) {
@@ -57,9 +59,9 @@ bool ConvertitReel(std::string_view texte, Reel& valeur) {
     if (i < n && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';
 
     uint64_t mantisse = 0;
-    int significatifs = 0;   // digits of the mantissa after its leading zeros
-    int chiffres = 0;        // all digits of the mantissa
-    int decimales = 0;       // digits after the point
+    int64_t significatifs = 0; // digits of the mantissa after its leading zeros
+    int64_t chiffres = 0;      // all digits of the mantissa
+    int64_t decimales = 0;     // digits after the point
     bool point = false;
     for (; i < n; ++i) {
         const char c = texte[i];
@@ -78,22 +80,24 @@ bool ConvertitReel(std::string_view texte, Reel& valeur) {
     }
     if (chiffres == 0) return false;
 
-    long exposant = 0;
+    int64_t exposant = 0;
     if (i < n && texte[i] == 'E') {
         ++i;
         bool exposantNegatif = false;
         if (i < n && (texte[i] == '+' || texte[i] == '-')) exposantNegatif = texte[i++] == '-';
         if (i >= n || !EstChiffre(texte[i])) return false;
         for (; i < n && EstChiffre(texte[i]); ++i) {
-            // Saturate: beyond a million the result is 0 or infinite anyway.
-            if (exposant < 1000000) exposant = exposant * 10 + (texte[i] - '0');
+            // Saturate far beyond any count of digits a text can hold, so that the exponent
+            // less the decimals keeps its true sign and size: a saturated exponent then
+            // takes the library's path, which gives 0 or an infinity.
+            if (exposant < ExposantSature) exposant = exposant * 10 + (texte[i] - '0');
         }
         if (exposantNegatif) exposant = -exposant;
     }
     if (i != n) return false;
 
     if (significatifs <= 19) {
-        const long puissance = exposant - decimales;
+        const int64_t puissance = exposant - decimales;
         Reel resultat = static_cast<Reel>(mantisse);
         if (mantisse == 0) {
             valeur = negatif ? -resultat : resultat;

@@ -191,6 +191,22 @@ TEST_F(ExecutionTest, SingleStatementThatBuildsNothingFails) {
     EXPECT_TRUE(messages.items.empty());
 }
 
+// A value too large for the table is refused, however its digits spell it: a million zeros
+// after the point do not bring 1E10000100 back into range.
+TEST_F(ExecutionTest, OverflowingVariableIsRefusedInEverySpelling) {
+    const std::string zeros(999'999, '0');
+    Execute({"V1:=1E10000100", "V2:=0." + zeros + "1E10000100", "V3:=-1" + zeros + "E4933",
+             "V4:=0." + zeros + "1E1000000", "V5:=1" + zeros + "E-999999"});
+    const std::vector<std::string> attendus = {"(4) Pas de solution possible",
+                                               "(5) Pas de solution possible",
+                                               "(6) Pas de solution possible"};
+    EXPECT_EQ(messages.items, attendus);
+    EXPECT_FALSE(tables.VariableExiste(1) || tables.VariableExiste(2) || tables.VariableExiste(3));
+    ASSERT_TRUE(tables.VariableExiste(4) && tables.VariableExiste(5));
+    EXPECT_EQ(tables.ValeurVariable(4), 1);
+    EXPECT_EQ(tables.ValeurVariable(5), 1);
+}
+
 TEST_F(ExecutionTest, ExtremeInputsNeverStopTheRun) {
     std::string longue(200'000, '9');
     std::string binaire("P1:=\0\x01\xff\xfe,0,0,0", 15);

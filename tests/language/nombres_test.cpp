@@ -10,6 +10,7 @@
 #include <cstring>
 #include <locale.h>
 #include <string>
+#include <vector>
 
 namespace velk {
 namespace {
@@ -82,6 +83,45 @@ TEST(Nombres, SameBitsAsTheCLibraryOnRandomTexts) {
         const Reel attendu = strtold_l(texte.c_str(), nullptr, c);
         ASSERT_EQ(std::memcmp(&x, &attendu, 10), 0) << texte;
     }
+    freelocale(c);
+}
+
+std::string Oppose(const std::string& exposant) {
+    return exposant[0] == '-' ? exposant.substr(1) : "-" + exposant;
+}
+
+// Long texts: a million zeros after the point, long mantissas, exponents that cancel the
+// zeros, overflow, underflow or pass any count of digits. The exponent and the number of
+// decimals must be combined exactly whatever their sizes; the C library is the reference.
+TEST(Nombres, SameBitsAsTheCLibraryOnLongTexts) {
+    const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    int infinis = 0;
+    for (long zeros : {0L, 18L, 28L, 4000L, 999'999L}) {
+        std::vector<std::string> exposants;
+        for (long decalage : {-4960L, -40L, -1L, 0L, 1L, 9L, 27L, 28L, 4940L})
+            exposants.push_back(std::to_string(zeros + decalage));
+        for (const char* grand : {"10000100", "-10000100", "99999999999999999", "999999999999999999",
+                                  "99999999999999999999999", "-99999999999999999999999"})
+            exposants.push_back(grand);
+        const std::string suite(static_cast<size_t>(zeros), '0');
+        for (const char* chiffres : {"1", "987654321", "12345678901234567891234"}) {
+            for (const std::string& exposant : exposants) {
+                // The zeros after the point, then after the digits of an integer.
+                for (const std::string& texte :
+                     {"0." + suite + chiffres + "E" + exposant,
+                      "-" + std::string(chiffres) + suite + "E" + Oppose(exposant)}) {
+                    Reel x = 0;
+                    ASSERT_TRUE(ConvertitReel(texte, x)) << texte.substr(0, 40);
+                    const Reel attendu = strtold_l(texte.c_str(), nullptr, c);
+                    ASSERT_EQ(std::memcmp(&x, &attendu, 10), 0)
+                        << texte.size() << " characters, E" << exposant << ": " << x << " vs "
+                        << attendu;
+                    infinis += std::isinf(x);
+                }
+            }
+        }
+    }
+    EXPECT_GT(infinis, 0); // the overflowing cases were reached
     freelocale(c);
 }
 
