@@ -1,8 +1,6 @@
 // UTF-8 checks, Windows-1252 decoding and statement upper-casing.
 #include "language/encodage.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <cstring>
 
@@ -115,7 +113,6 @@ std::string Utf8Assaini(std::string_view octets) {
 void EnleveBlancs(std::string_view ligne, std::string& sortie) {
     sortie.resize(ligne.size());
     char* ecrit = sortie.data();
-    unsigned char horsAscii = 0;
     // Statements are mostly written in capitals without blanks: eight such bytes at a time
     // are copied as they are.
     size_t i = 0;
@@ -139,20 +136,9 @@ void EnleveBlancs(std::string_view ligne, std::string& sortie) {
     for (char ch : ligne.substr(i)) {
         if (ch == ' ') continue;
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-        horsAscii |= static_cast<unsigned char>(ch);
         *ecrit++ = ch;
     }
     sortie.resize(static_cast<size_t>(ecrit - sortie.data()));
-    horsAscii &= 0x80;
-    if (horsAscii) {
-        // Rare: accented letters in a comment or a faulty statement. QString's case mapping
-        // follows Unicode, not the user's locale.
-        const QByteArray majuscules =
-            QString::fromUtf8(sortie.data(), static_cast<qsizetype>(sortie.size()))
-                .toUpper()
-                .toUtf8();
-        sortie.assign(majuscules.constData(), static_cast<size_t>(majuscules.size()));
-    }
 }
 
 std::string EnleveBlancs(std::string_view ligne) {

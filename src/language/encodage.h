@@ -19,9 +19,11 @@ std::string Windows1252VersUtf8(std::string_view octets);
 // UTF-8 is always well formed.
 std::string Utf8Assaini(std::string_view octets);
 
-// Reduces one line: removes every blank (character 32, nothing else) and upper-cases by the
-// Unicode default rules, whatever the user's locale. Writes into `sortie` so that a run
-// can reuse one buffer.
+// Reduces one line: removes every blank (character 32, nothing else) and upper-cases the
+// ASCII letters a to z, whatever the user's locale. Every other character stays as it is:
+// case mappings outside ASCII would turn letters such as the dotless i or the sharp s into
+// the language's own letters ("I", "SS"). Writes into `sortie` so that a run can reuse
+// one buffer.
 void EnleveBlancs(std::string_view ligne, std::string& sortie);
 std::string EnleveBlancs(std::string_view ligne);
 

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <clocale>
+
 namespace velk::test {
 namespace {
 
@@ -166,16 +168,27 @@ TEST_F(ExecutionTest, ReadsArgumentListsInOrder) {
     EXPECT_EQ(lue.Choix[0], 'H');
 }
 
-TEST_F(ExecutionTest, UpperCasingIgnoresTheUserLocale) {
-    // A Turkish locale would upper-case i to a dotted capital that no letter set holds; the
-    // accented comment forces the non-ASCII path.
+// Only the ASCII letters are upper-cased, whatever the user's locale: a Turkish locale
+// must not turn "i" into a dotted capital, and letters outside ASCII must not become the
+// letters Unicode maps them to (the dotless "ı" to the choice letter "I", "ß" to "SS").
+TEST_F(ExecutionTest, OnlyAsciiLettersAreUpperCasedInAnyLocale) {
     const QLocale avant;
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    Execute({"p0:=0,0,0,0", "c0:=p0,5,0,0", "p5:=20,0,0,0", "c1:=p5,c0,i,0,0 {déjà}"});
+    const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
+    std::setlocale(LC_CTYPE, "tr_TR.UTF-8"); // when installed
+    Execute({"p0:=0,0,0,0", "c0:=p0,5,0,0", "p5:=20,0,0,0", "l0:=p0,a0,0,0",
+             "c1:=p5,c0,i,0,0 {déjà}", "c2:=p5,c0,ı,0,0",
+             "l1:=p5,l0,o,0,0", "v1:=ß", "c4:=p5,c0,é,0,0"});
+    std::setlocale(LC_CTYPE, ctype.c_str());
     QLocale::setDefault(avant);
-    EXPECT_TRUE(messages.items.empty());
     EXPECT_TRUE(tables.CercleExiste(1));
-    EXPECT_EQ(EnleveBlancs("c1 := é, ß"), "C1:=É,SS");
+    EXPECT_TRUE(tables.LigneExiste(1));
+    EXPECT_FALSE(tables.CercleExiste(2) || tables.CercleExiste(4));
+    EXPECT_FALSE(tables.VariableExiste(1));
+    ASSERT_EQ(messages.items.size(), 3u);
+    for (const std::string& m : messages.items)
+        EXPECT_NE(m.find("Erreur de syntaxe"), std::string::npos) << m;
+    EXPECT_EQ(EnleveBlancs("c1 := é, ß, ı, i"), "C1:=é,ß,ı,I");
 }
 
 } // namespace
