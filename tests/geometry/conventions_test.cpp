@@ -22,9 +22,11 @@ TEST(Constantes, AreTheClosestExtendedValues) {
     EXPECT_EQ(DemiPi, 1.570796326794896619231321691639751442L);
     EXPECT_EQ(TroisDemiPi, 4.712388980384689857693965074919254326L);
     EXPECT_EQ(DeuxPi, 6.283185307179586476925286766559005768L);
-    // The degree factor is the 20-digit constant of the language, within one unit of the
-    // last place of π/180.
-    EXPECT_NEAR(DegreEnRadian, 0.017453292519943295769236907684886127L, 2e-21L);
+    // The degree factor is the language's 20-digit constant to the last bit: it lies one
+    // unit in the last place above the extended value of π/180, and the angles of every
+    // program depend on which of the two is used.
+    EXPECT_EQ(DegreEnRadian, 0.01745329251994329577L);
+    EXPECT_EQ(std::nextafter(Pi / 180, Reel(1)), DegreEnRadian);
     // Only 0 survives the trip through the tables' doubles.
     EXPECT_NE(Stocke(DemiPi), DemiPi);
     EXPECT_NE(Stocke(Pi), Pi);
