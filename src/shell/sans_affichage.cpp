@@ -37,11 +37,15 @@ EtatGarde& Etat()
     return etat;
 }
 
-void RetientMessage(QtMsgType genre, const QMessageLogContext&, const QString& texte)
+void RetientMessage(QtMsgType genre, const QMessageLogContext& contexte, const QString& texte)
 {
     EtatGarde& etat = Etat();
     if (genre != QtFatalMsg) {
-        etat.retenus.emplace_back(genre, texte);
+        // Replayed later without its context: the category stays in the text.
+        const bool categorie = contexte.category && std::strcmp(contexte.category, "default") != 0;
+        etat.retenus.emplace_back(genre, categorie ? QString::fromLatin1(contexte.category) +
+                                                         QStringLiteral(": ") + texte
+                                                   : texte);
         return;
     }
     DitSansAffichage(etat.argc, etat.argv);
