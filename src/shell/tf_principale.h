@@ -177,7 +177,7 @@ private:
     void ProgrammeNeuf();
 
     void MajBoutonsHistorique();
-    // Keys seen by the window before its controls .
+    // Keys seen by the window before its controls.
     bool ToucheFenetre(QKeyEvent* evenement);
 
     Dialogues& dialogues_;
