@@ -92,13 +92,14 @@ QString FichierDeposeDans(const QMimeData* donnees)
 
 bool TFPrincipale::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // The window sees keys before its controls: Escape and the first character of a typed
+    // value reach the construction whatever control of the window has the focus. A key
+    // taken by the construction goes no further; the others may be seen again as they
+    // propagate to the parents, which changes nothing (Escape twice is Escape once).
     if (evenement->type() == QEvent::KeyPress && objet->isWidgetType() &&
         static_cast<QWidget*>(objet)->window() == this &&
-        static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape &&
-        dossier_->currentWidget() == ongletGraph_) {
-        InitAppli();
-        return false;
-    }
+        ToucheFenetre(static_cast<QKeyEvent*>(evenement)))
+        return true;
     // A file dropped on the editor opens it, as anywhere else in the window, instead of
     // pasting its address into the text.
     if (objet == editeur_->viewport()) {

@@ -3,6 +3,9 @@
 #include "shell/tf_principale.h"
 
 #include "construction/dialogues.h"
+#include "construction/moteur_construction.h"
+#include "language/texte_programme.h"
+#include "view/recherche.h"
 #include "language/interprete.h"
 #include "language/messages.h"
 #include "language/nombres.h"
@@ -14,6 +17,7 @@
 #include "view/etat_vue.h"
 #include "view/qt/dessin.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTabWidget>
@@ -23,21 +27,6 @@
 #include <new>
 
 namespace velk {
-
-namespace {
-
-// Whole units with the system's thousands separator (status panel 0).
-QString EntierGroupe(Reel valeur)
-{
-    if (!std::isfinite(static_cast<double>(valeur)))
-        return QString();
-    const Reel borne = 9.0e18L;
-    const Reel arrondi = valeur < 0 ? -std::floor(-valeur + 0.5L) : std::floor(valeur + 0.5L);
-    const qlonglong n = static_cast<qlonglong>(std::clamp(arrondi, -borne, borne));
-    return QLocale::system().toString(n);
-}
-
-} // namespace
 
 // ---- Run and messages ----
 
@@ -125,23 +114,21 @@ void TFPrincipale::CadrageClick()
         Redessine();
 }
 
-// ---- Modes and the zoom rubber band ----
+// ---- Modes, tools and the zoom rubber band: the click-sequence engine ----
+
+ModeSouris TFPrincipale::Mode() const
+{
+    return moteur_->Mode();
+}
+
+int TFPrincipale::Outil() const
+{
+    return moteur_->Outil();
+}
 
 void TFPrincipale::InitAppli()
 {
-    zoneMenu_->RelacheTout();
-    modeSouris_ = ModeSouris::Aucun;
-    outil_ = 0;
-    glisserEnCours_ = false;
-    dessin_->CacheCadre();
-    AfficheInvite(QString());
-    SetPanneau(3, QString());
-}
-
-void TFPrincipale::AfficheInvite(const QString& texte)
-{
-    zoneQR_->setText(texte);
-    zoneQR_->repaint();
+    moteur_->InitAppli();
 }
 
 QString TFPrincipale::Invite() const
@@ -151,47 +138,136 @@ QString TFPrincipale::Invite() const
 
 void TFPrincipale::BtnZoomClick(bool enfonce)
 {
-    modeSouris_ = enfonce ? ModeSouris::Zoom : ModeSouris::Aucun;
+    moteur_->BtnModeClick(ModeSouris::Zoom, enfonce);
 }
 
 void TFPrincipale::DessinMouseDown(int colonne, int ligne)
 {
-    if (modeSouris_ != ModeSouris::Zoom)
-        return;
-    glisserEnCours_ = true;
-    coin1_ = coin2_ = QPoint(colonne, ligne);
-    dessin_->MontreCadre(coin1_, coin2_);
+    moteur_->DessinMouseDown(colonne, ligne);
 }
 
 void TFPrincipale::DessinMouseMove(int colonne, int ligne)
 {
-    const TVue& vue = vue_->VueEcran();
-    SetPanneau(0, QStringLiteral("X : ") + EntierGroupe(XReel(vue, colonne)) +
-                      QStringLiteral("  Y : ") + EntierGroupe(YReel(vue, ligne)));
-    if (glisserEnCours_) {
-        coin2_ = QPoint(colonne, ligne);
-        dessin_->MontreCadre(coin1_, coin2_);
-    }
+    moteur_->DessinMouseMove(colonne, ligne);
 }
 
 void TFPrincipale::DessinMouseUp(int colonne, int ligne)
 {
-    // Panel 3 shows the signature of the construction under way (none yet).
-    SetPanneau(3, QString());
-    if (!glisserEnCours_)
-        return;
-    coin2_ = QPoint(colonne, ligne);
-    TermineZoom(colonne, ligne);
+    moteur_->DessinMouseUp(colonne, ligne);
 }
 
-void TFPrincipale::TermineZoom(int, int)
+bool TFPrincipale::ToucheFenetre(QKeyEvent* evenement)
+{
+    const bool graphique = dossier_->currentWidget() == ongletGraph_;
+    if (evenement->key() == Qt::Key_Escape) {
+        // Escape also reaches the focused control (it closes nothing there).
+        moteur_->FormKeyDown(evenement->key(), graphique);
+        return false;
+    }
+    if (evenement->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString texte = evenement->text();
+    if (texte.size() != 1)
+        return false;
+    return moteur_->FormKeyPress(texte.at(0), graphique);
+}
+
+// ---- HoteConstruction ----
+
+bool TFPrincipale::ChercheElements(int32_t colonne, int32_t ligne, TElementsProches& reponse)
+{
+    reponse = TElementsProches();
+    return pointage_->ChercheElements(colonne, ligne, reponse);
+}
+
+const TVue& TFPrincipale::VueEcran() const
+{
+    return vue_->VueEcran();
+}
+
+std::optional<uint16_t> TFPrincipale::NumeroLibre(char genre) const
+{
+    switch (genre) {
+    case 'P': return donnees_->NumeroLibrePoint();
+    case 'L': return donnees_->NumeroLibreLigne();
+    case 'C': return donnees_->NumeroLibreCercle();
+    default: return std::nullopt;
+    }
+}
+
+void TFPrincipale::LitPoint(uint16_t numero, TRecPoint& p) const
+{
+    donnees_->LitPoint(numero, p);
+}
+
+void TFPrincipale::LitLigne(uint16_t numero, TRecLigne& l) const
+{
+    donnees_->LitLigne(numero, l);
+}
+
+void TFPrincipale::LitCercle(uint16_t numero, TRecCercle& c) const
+{
+    donnees_->LitCercle(numero, c);
+}
+
+bool TFPrincipale::ExecuteInstruction(const QString& texte)
+{
+    bool reussi = false;
+    try {
+        reussi = interprete_->ExecuteInstruction(texte.toStdString());
+    } catch (const ErreurStockage& e) {
+        dialogues_.Erreur(QString::fromStdString(e.what()));
+    } catch (const std::bad_alloc&) {
+        dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter l'instruction."));
+    }
+    if (messages_->NombreMessages() > 0) {
+        messages_->Publie();
+        messages_->show();
+    }
+    dessin_->update();
+    return reussi;
+}
+
+void TFPrincipale::AjouteInstruction(const QString& texte)
+{
+    velk::AjouteInstruction(*lignes_, texte.toStdString());
+}
+
+void TFPrincipale::AfficheInvite(const QString& texte)
+{
+    zoneQR_->setText(texte);
+    zoneQR_->repaint();
+}
+
+void TFPrincipale::AffichePanneau(int panneau, const QString& texte)
+{
+    if (panneau >= 0 && panneau < 4)
+        SetPanneau(panneau, texte);
+}
+
+void TFPrincipale::RelacheBoutonsMode(ModeSouris mode)
+{
+    zoneMenu_->RelacheMode(int(mode));
+}
+
+void TFPrincipale::RelacheBoutonOutil(int outil)
+{
+    zoneMenu_->RelacheOutil(outil);
+}
+
+void TFPrincipale::MontreCadre(QPoint coin1, QPoint coin2)
+{
+    dessin_->MontreCadre(coin1, coin2);
+}
+
+void TFPrincipale::CacheCadre()
 {
     dessin_->CacheCadre();
-    modeSouris_ = ModeSouris::Aucun;
-    glisserEnCours_ = false;
-    zoneMenu_->RelacheZoom();
+}
 
-    if (vue_->ZoomRectangle(coin1_.x(), coin1_.y(), coin2_.x(), coin2_.y())) {
+void TFPrincipale::TermineZoom(QPoint coin1, QPoint coin2)
+{
+    if (vue_->ZoomRectangle(coin1.x(), coin1.y(), coin2.x(), coin2.y())) {
         Redessine();
         AfficheInvite(QString());
         return;
@@ -201,7 +277,7 @@ void TFPrincipale::TermineZoom(int, int)
         dialogues_.DemandeValeur(QStringLiteral(" Echelle à appliquer :"), 1);
     Reel facteur = 0;
     if (valeur && ConvertitReel(valeur->trimmed().toStdString(), facteur) &&
-        vue_->ZoomCentre(coin1_.x(), coin1_.y(), facteur))
+        vue_->ZoomCentre(coin1.x(), coin1.y(), facteur))
         Redessine();
     AfficheInvite(QString());
 }

@@ -3,6 +3,8 @@
 #include "shell/tf_principale.h"
 
 #include "construction/dialogues.h"
+#include "construction/moteur_construction.h"
+#include "view/recherche.h"
 #include "language/interprete.h"
 #include "shell/autosauvegarde.h"
 #include "shell/liste_messages_vue.h"
@@ -74,6 +76,8 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     occupe_ = std::make_unique<CurseurOccupe>();
     interprete_ = std::make_unique<Interprete>(*donnees_, *messages_, *dessin_, *occupe_);
     recherche_ = std::make_unique<Recherche>(*editeur_, dialogues_, this);
+    pointage_ = std::make_unique<RechercheElements>(*donnees_, vue_->VueEcran(), visibilite_);
+    moteur_ = std::make_unique<MoteurConstruction>(*this, dialogues_);
     for (int g = 0; g < 4; ++g) {
         modeles_[size_t(g)] = std::make_unique<ModeleTable>(*donnees_, GenreTable(g));
         QTableView* grille = grilles_[size_t(g)];
@@ -218,19 +222,18 @@ void TFPrincipale::CreeOnglets()
     editeur_->viewport()->installEventFilter(this);
     dossier_->tabBar()->installEventFilter(this);
 
-    connect(zoneMenu_, &ZoneMenu::ZoomBascule, this, &TFPrincipale::BtnZoomClick);
     connect(zoneMenu_, &ZoneMenu::ZoomPrecedentClick, this, &TFPrincipale::ZoomPrecedent);
     connect(zoneMenu_, &ZoneMenu::ZoomSuivantClick, this, &TFPrincipale::ZoomSuivant);
     connect(zoneMenu_, &ZoneMenu::CadrageClick, this, &TFPrincipale::CadrageClick);
-    connect(zoneMenu_, &ZoneMenu::RetourMenuGeneral, this, &TFPrincipale::InitAppli);
-    connect(zoneMenu_, &ZoneMenu::GommeBascule, this, [this](bool enfonce) {
-        modeSouris_ = enfonce ? ModeSouris::Gomme : ModeSouris::Aucun;
+    // The engine is created after the tabs: the connections reach it through this.
+    connect(zoneMenu_, &ZoneMenu::RetourMenuGeneral, this, [this] {
+        moteur_->InitAppli();
+        moteur_->ArmeOutil();
     });
-    connect(zoneMenu_, &ZoneMenu::FCanonBascule, this, [this](bool enfonce) {
-        modeSouris_ = enfonce ? ModeSouris::FormeCanonique : ModeSouris::Aucun;
-    });
+    connect(zoneMenu_, &ZoneMenu::ModeBascule, this,
+            [this](int mode, bool enfonce) { moteur_->BtnModeClick(ModeSouris(mode), enfonce); });
     connect(zoneMenu_, &ZoneMenu::OutilClick, this,
-            [this](int outil, bool enfonce) { outil_ = enfonce ? outil : 0; });
+            [this](int outil, bool enfonce) { moteur_->BtnOutilClick(outil, enfonce); });
     connect(dessin_, &Dessin::sourisEnfoncee, this,
             [this](int c, int l, Qt::MouseButton b, Qt::KeyboardModifiers) {
                 if (b == Qt::LeftButton)

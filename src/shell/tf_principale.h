@@ -5,6 +5,7 @@
 // Every modal interaction goes through Dialogues, so a test drives whole commands offscreen.
 #pragma once
 
+#include "construction/hote_construction.h"
 #include "language/interfaces.h"
 #include "view/palette.h"
 
@@ -15,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -35,17 +37,17 @@ class Interprete;
 class LignesEditeur;
 class ListeMessagesVue;
 class ModeleTable;
+class MoteurConstruction;
 class Recherche;
+class RechercheElements;
 class TFAbout;
 class TFOptions;
 class TModuleDonnee;
 class ZoneMenu;
 
-// Mouse modes of the graphic tab.
-enum class ModeSouris { Aucun = 0, Selection = 1, Gomme = 2, Zoom = 3, FormeCanonique = 4,
-                        ZoneImpression = 5 };
-
-class TFPrincipale : public QMainWindow {
+// The window is the host of the click-sequence engine: it picks, executes and
+// appends statements, shows prompts and status panels and releases palette buttons for it.
+class TFPrincipale : public QMainWindow, public HoteConstruction {
     Q_OBJECT
 public:
     // dossierProgramme ends with "/". The window creates the data module right after itself.
@@ -67,8 +69,9 @@ public:
     TVisibilite& Visibilite() { return visibilite_; }
     AutoSauvegarde& Sauvegarde() { return *autoSauvegarde_; }
     QTabWidget& Dossier() { return *dossier_; }
-    ModeSouris Mode() const { return modeSouris_; }
-    int Outil() const { return outil_; }
+    MoteurConstruction& Moteur() { return *moteur_; }
+    ModeSouris Mode() const;
+    int Outil() const;
     bool Demarre() const { return demarre_; }
     // Status panel i (0 to 3).
     QString Panneau(int i) const;
@@ -118,8 +121,24 @@ public:
     void DessinMouseDown(int colonne, int ligne);
     void DessinMouseMove(int colonne, int ligne);
     void DessinMouseUp(int colonne, int ligne);
-    void AfficheInvite(const QString& texte);
     QString Invite() const;
+
+    // ---- HoteConstruction ----
+    bool ChercheElements(int32_t colonne, int32_t ligne, TElementsProches& reponse) override;
+    const TVue& VueEcran() const override;
+    std::optional<uint16_t> NumeroLibre(char genre) const override;
+    void LitPoint(uint16_t numero, TRecPoint& p) const override;
+    void LitLigne(uint16_t numero, TRecLigne& l) const override;
+    void LitCercle(uint16_t numero, TRecCercle& c) const override;
+    bool ExecuteInstruction(const QString& texte) override;
+    void AjouteInstruction(const QString& texte) override;
+    void AfficheInvite(const QString& texte) override;
+    void AffichePanneau(int panneau, const QString& texte) override;
+    void RelacheBoutonsMode(ModeSouris mode) override;
+    void RelacheBoutonOutil(int outil) override;
+    void MontreCadre(QPoint coin1, QPoint coin2) override;
+    void CacheCadre() override;
+    void TermineZoom(QPoint coin1, QPoint coin2) override;
 
     // ---- Options, autosave, closing ----
     void OptionsClick();
@@ -157,9 +176,9 @@ private:
     // The header and the three default statements, not modified, no undo history.
     void ProgrammeNeuf();
 
-    // Zoom rubber band.
-    void TermineZoom(int colonne, int ligne);
     void MajBoutonsHistorique();
+    // Keys seen by the window before its controls.
+    bool ToucheFenetre(QKeyEvent* evenement);
 
     Dialogues& dialogues_;
     QString dossierProgramme_;
@@ -170,13 +189,6 @@ private:
     bool fermetureAcceptee_ = false;
     bool grillesAActualiser_ = false;
 
-    ModeSouris modeSouris_ = ModeSouris::Aucun;
-    int outil_ = 0;
-    bool glisserEnCours_ = false;
-    QPoint coin1_;
-    QPoint coin2_;
-    int couleurCourante_ = 0;
-    int coucheCourante_ = 0;
     TVisibilite visibilite_;
 
     // Widgets (owned by Qt's parent tree).
@@ -208,6 +220,8 @@ private:
     std::unique_ptr<IndicateurOccupe> occupe_;
     std::unique_ptr<Interprete> interprete_;
     std::unique_ptr<Recherche> recherche_;
+    std::unique_ptr<RechercheElements> pointage_;
+    std::unique_ptr<MoteurConstruction> moteur_;
     std::array<std::unique_ptr<ModeleTable>, 4> modeles_;
     AutoSauvegarde* autoSauvegarde_ = nullptr;
 };

@@ -100,9 +100,9 @@ void ZoneMenu::AjouteCommuns(QVBoxLayout* colonne, int suffixe)
     c.visible = AjouteBouton(colonne, "BtnVisible" + s, "Visible", "Visible", false);
     c.fcanon = AjouteBouton(colonne, "BtnFCanon" + s, "Formes canon.", "Formes canoniques", true);
 
-    connect(c.zoom, &QToolButton::clicked, this, &ZoneMenu::ZoomBascule);
-    connect(c.gomme, &QToolButton::clicked, this, &ZoneMenu::GommeBascule);
-    connect(c.fcanon, &QToolButton::clicked, this, &ZoneMenu::FCanonBascule);
+    connect(c.gomme, &QToolButton::clicked, this, [this](bool b) { emit ModeBascule(2, b); });
+    connect(c.zoom, &QToolButton::clicked, this, [this](bool b) { emit ModeBascule(3, b); });
+    connect(c.fcanon, &QToolButton::clicked, this, [this](bool b) { emit ModeBascule(4, b); });
     connect(c.precedent, &QToolButton::clicked, this, &ZoneMenu::ZoomPrecedentClick);
     connect(c.suivant, &QToolButton::clicked, this, &ZoneMenu::ZoomSuivantClick);
     connect(c.cadrage, &QToolButton::clicked, this, &ZoneMenu::CadrageClick);
@@ -147,6 +147,7 @@ QWidget* ZoneMenu::CreePalette(Palette p)
             connect(b, &QToolButton::clicked, this,
                     [this, numero](bool enfonce) { emit OutilClick(numero, enfonce); });
             outils.push_back(b);
+            outils_[size_t(numero)] = b;
         }
         if (construction) {
             Exclusif(outils);
@@ -233,6 +234,28 @@ void ZoneMenu::RelacheZoom()
 {
     for (const Commun& c : communs_)
         c.zoom->setChecked(false);
+}
+
+void ZoneMenu::RelacheMode(int mode)
+{
+    for (const Commun& c : communs_) {
+        QToolButton* b = mode == 1 ? c.selection : mode == 2 ? c.gomme : mode == 3 ? c.zoom
+                       : mode == 4 ? c.fcanon : nullptr;
+        if (b)
+            b->setChecked(false);
+    }
+}
+
+void ZoneMenu::RelacheOutil(int outil)
+{
+    if (outil > 0 && outil < int(outils_.size()) && outils_[size_t(outil)])
+        outils_[size_t(outil)]->setChecked(false);
+}
+
+bool ZoneMenu::OutilEnfonce(int outil) const
+{
+    return outil > 0 && outil < int(outils_.size()) && outils_[size_t(outil)] &&
+           outils_[size_t(outil)]->isChecked();
 }
 
 bool ZoneMenu::ZoomEnfonce() const

@@ -33,15 +33,21 @@ public:
     // Releases every toggle button (modes and tools).
     void RelacheTout();
     void RelacheZoom();
+    // Releases the four buttons of a mouse mode (1 selection, 2 eraser, 3 zoom, 4 canonical
+    // form) on every palette.
+    void RelacheMode(int mode);
+    // Releases the button of a tool (1 to 14).
+    void RelacheOutil(int outil);
+    bool OutilEnfonce(int outil) const;
     bool ZoomEnfonce() const;
 
     // The button of the given object name on the visible palette, for tests and shortcuts.
     QToolButton* Bouton(const QString& nom) const;
 
 signals:
-    void ZoomBascule(bool enfonce);
-    void GommeBascule(bool enfonce);
-    void FCanonBascule(bool enfonce);
+    // An eraser (2), zoom (3) or canonical-form (4) button was clicked: the mode and the
+    // button's new state. The selection buttons have no action.
+    void ModeBascule(int mode, bool enfonce);
     void ZoomPrecedentClick();
     void ZoomSuivantClick();
     void CadrageClick();
@@ -74,6 +80,7 @@ private:
     std::array<QWidget*, 4> palettes_{};
     std::array<Commun, 4> communs_{};
     std::vector<QToolButton*> bascules_;
+    std::array<QToolButton*, 15> outils_{}; // by tool number, 1 to 14
     Palette visible_ = MenuGeneral;
 };
 
