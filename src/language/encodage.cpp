@@ -94,6 +94,44 @@ std::string Windows1252VersUtf8(std::string_view octets) {
     return sortie;
 }
 
+bool Utf8VersWindows1252(std::string_view utf8, std::string& sortie) {
+    sortie.clear();
+    sortie.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            sortie += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const size_t l = LongueurSequence(utf8, i);
+        if (l == 0) return false;
+        uint32_t cp = 0;
+        if (l == 2)
+            cp = (uint32_t(c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+        else if (l == 3)
+            cp = (uint32_t(c & 0x0F) << 12) |
+                 (uint32_t(static_cast<unsigned char>(utf8[i + 1]) & 0x3F) << 6) |
+                 (static_cast<unsigned char>(utf8[i + 2]) & 0x3F);
+        else
+            return false; // nothing above U+FFFF is in the code page
+        i += l;
+        if (cp >= 0xA0 && cp <= 0xFF) {
+            sortie += static_cast<char>(cp);
+            continue;
+        }
+        int octet = -1;
+        for (int k = 0; k < 32; ++k)
+            if (Cp1252Haut[k] == cp) {
+                octet = 0x80 + k;
+                break;
+            }
+        if (octet < 0) return false;
+        sortie += static_cast<char>(octet);
+    }
+    return true;
+}
+
 std::string Utf8Assaini(std::string_view octets) {
     std::string sortie;
     sortie.reserve(octets.size());

@@ -44,10 +44,13 @@ ProgrammeCharge DecoupeProgramme(std::string_view octets) {
 ProgrammeCharge DecoupeProgramme(TamponZone octets, size_t taille) {
     ProgrammeCharge programme;
     std::string_view brut(octets.get(), taille);
-    if (brut.substr(0, 3) == "\xEF\xBB\xBF") brut.remove_prefix(3);
+    const bool bom = brut.substr(0, 3) == "\xEF\xBB\xBF";
+    if (bom) brut.remove_prefix(3);
     if (EstUtf8Valide(brut)) {
         programme.texte = std::move(octets);
+        programme.encodage = bom ? Encodage::Utf8AvecBom : Encodage::Utf8;
     } else {
+        programme.encodage = Encodage::Windows1252;
         const std::string converti = Windows1252VersUtf8(brut);
         programme.texte = Copie(converti);
         brut = std::string_view(programme.texte.get(), converti.size());
@@ -83,6 +86,26 @@ std::string AssembleLignes(const std::vector<std::string>& lignes) {
         octets += "\r\n";
     }
     return octets;
+}
+
+std::string AssembleLignes(const std::vector<std::string>& lignes, Encodage& encodage) {
+    return EncodeTexte(AssembleLignes(lignes), encodage);
+}
+
+std::string EncodeTexte(std::string utf8, Encodage& encodage) {
+    switch (encodage) {
+    case Encodage::Utf8:
+        return utf8;
+    case Encodage::Utf8AvecBom:
+        return "\xEF\xBB\xBF" + utf8;
+    case Encodage::Windows1252: {
+        std::string octets;
+        if (Utf8VersWindows1252(utf8, octets)) return octets;
+        encodage = Encodage::Utf8;
+        return utf8;
+    }
+    }
+    return utf8;
 }
 
 ProgrammeCharge ChargeProgramme(const std::string& chemin) {
@@ -126,7 +149,13 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
 }
 
 std::vector<std::string> LitFichierProgramme(const std::string& chemin) {
+    Encodage encodage;
+    return LitFichierProgramme(chemin, encodage);
+}
+
+std::vector<std::string> LitFichierProgramme(const std::string& chemin, Encodage& encodage) {
     const ProgrammeCharge programme = ChargeProgramme(chemin);
+    encodage = programme.encodage;
     return std::vector<std::string>(programme.lignes.begin(), programme.lignes.end());
 }
 

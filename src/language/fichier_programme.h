@@ -1,6 +1,7 @@
 // Reading and writing program files (".vlk"). Files are read as UTF-8 when they are valid
 // UTF-8, otherwise as Windows-1252 (files of older tools); lines end with CR LF or LF and the
-// last one may have no terminator. Files are written in UTF-8 with CR LF after every line.
+// last one may have no terminator. Files are written with CR LF after every line, in the
+// encoding they were read in when the text allows it (UTF-8 for new files).
 #pragma once
 
 #include "store/zone_memoire.h"
@@ -19,6 +20,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How a program file's bytes encode its text.
+enum class Encodage {
+    Utf8,        // new files, and files read as UTF-8
+    Utf8AvecBom, // UTF-8 preceded by a byte-order mark
+    Windows1252, // files of older tools, 8-bit
+};
+
 // Files larger than this are refused: no construction program comes close, and reading a
 // huge binary file into the editor would only exhaust memory.
 constexpr long long TailleMaxProgramme = 512LL * 1024 * 1024;
@@ -30,6 +38,7 @@ using VuesLignes = std::vector<std::string_view, AllocateurZone<std::string_view
 struct ProgrammeCharge {
     TamponZone texte;
     VuesLignes lignes;
+    Encodage encodage = Encodage::Utf8;
 };
 
 // Splits file contents into lines (UTF-8), decoding as described above. A UTF-8 byte-order
@@ -39,12 +48,18 @@ ProgrammeCharge DecoupeProgramme(std::string_view octets);
 ProgrammeCharge DecoupeProgramme(TamponZone octets, size_t taille);
 std::vector<std::string> DecoupeLignes(std::string_view octets);
 
-// The file contents for the given lines.
+// The file contents for the given lines, in UTF-8.
 std::string AssembleLignes(const std::vector<std::string>& lignes);
+// The file contents for the given lines in `encodage`. A text that Windows-1252 cannot hold
+// is written in UTF-8 instead, and `encodage` becomes Encodage::Utf8 to say so.
+std::string AssembleLignes(const std::vector<std::string>& lignes, Encodage& encodage);
+// The same for a whole text already assembled in UTF-8.
+std::string EncodeTexte(std::string utf8, Encodage& encodage);
 
 // Throws ErreurFichier.
 ProgrammeCharge ChargeProgramme(const std::string& chemin);
 std::vector<std::string> LitFichierProgramme(const std::string& chemin);
+std::vector<std::string> LitFichierProgramme(const std::string& chemin, Encodage& encodage);
 // Writes atomically: the previous file stays whole until the new one is complete.
 // Throws ErreurFichier.
 void EcritFichierProgramme(const std::string& chemin, const std::vector<std::string>& lignes);

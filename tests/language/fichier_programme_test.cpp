@@ -48,6 +48,42 @@ TEST(FichierProgramme, DecodesUtf8AsIsAndOtherwiseWindows1252) {
     EXPECT_EQ(Utf8Assaini("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
 }
 
+TEST(FichierProgramme, Windows1252EncodesBackEveryByteItDecodes) {
+    std::string tous;
+    for (int c = 0; c < 256; ++c) tous += static_cast<char>(c);
+    std::string octets;
+    ASSERT_TRUE(Utf8VersWindows1252(Windows1252VersUtf8(tous), octets));
+    EXPECT_EQ(octets, tous);
+    // Characters the code page lacks, and ill-formed input, are refused.
+    for (const char* hors : {"\xCE\xB1", "\xE2\x86\x92", "\xF0\x9F\x98\x80", "\xC2\x80", "\xFF"})
+        EXPECT_FALSE(Utf8VersWindows1252(std::string("a") + hors, octets)) << hors;
+}
+
+TEST(FichierProgramme, RemembersTheEncodingAndWritesInItWhileTheTextFits) {
+    struct Cas {
+        std::string octets;
+        Encodage lu;
+    };
+    const Cas cas[] = {{"P0:=0,0,0,0\r\n", Encodage::Utf8},
+                       {"{ \xC3\xA9 }\r\n", Encodage::Utf8},
+                       {"\xEF\xBB\xBF{ \xC3\xA9 }\r\n", Encodage::Utf8AvecBom},
+                       {"{ \xE9 \x80 }\r\n", Encodage::Windows1252}};
+    for (const auto& c : cas) {
+        const ProgrammeCharge p = DecoupeProgramme(c.octets);
+        EXPECT_EQ(p.encodage, c.lu) << c.octets;
+        Encodage e = p.encodage;
+        EXPECT_EQ(AssembleLignes(Lignes(p.lignes.begin(), p.lignes.end()), e), c.octets);
+        EXPECT_EQ(e, c.lu);
+    }
+    // A character outside Windows-1252 turns the whole file into UTF-8, and says so.
+    Encodage e = Encodage::Windows1252;
+    EXPECT_EQ(AssembleLignes({"é", "→"}, e), "\xC3\xA9\r\n\xE2\x86\x92\r\n");
+    EXPECT_EQ(e, Encodage::Utf8);
+    e = Encodage::Windows1252;
+    EXPECT_EQ(AssembleLignes({"é"}, e), "\xE9\r\n");
+    EXPECT_EQ(e, Encodage::Windows1252);
+}
+
 TEST(FichierProgramme, BinaryJunkDecodesToValidUtf8Lines) {
     std::string junk;
     for (int k = 0; k < 100000; ++k) junk += static_cast<char>((k * 7919 + k / 13) & 0xFF);
