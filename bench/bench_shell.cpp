@@ -5,6 +5,8 @@
 //   bench_shell demarrage                 start-up once, then quit (time the process too)
 //   bench_shell ouvrir FICHIER [N]        open FICHIER N times
 //   bench_shell executer FICHIER [N]      open FICHIER, then run it N times
+//   bench_shell grilles FICHIER [N]       open and run FICHIER, then time N entries into the
+//                                         tables tab after a run (grids reset, columns fitted)
 //   bench_shell capture IMAGE [PROGRAMME [ONGLET]]
 //                                         start up (open PROGRAMME, run it, show tab ONGLET)
 //                                         and save the window as an image
@@ -103,6 +105,25 @@ int main(int argc, char* argv[])
         }
         std::printf("open %d lines: median %.1f ms over %d\n", fenetre.Lignes().NombreLignes(),
                     Mediane(temps), n);
+        return 0;
+    }
+    if (mode == QLatin1String("grilles")) {
+        fenetre.FichierDepose(fichier);
+        for (int i = 0; i < n; ++i) {
+            fenetre.Dossier().setCurrentIndex(0);
+            fenetre.ExecuterClick();
+            QCoreApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            fenetre.Dossier().setCurrentIndex(2);
+            QCoreApplication::processEvents();
+            fenetre.Dossier().currentWidget()->repaint();
+            temps.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        std::printf("entry into the tables tab after a run, %d points %d lines %d circles: "
+                    "median %.1f ms over %d\n",
+                    fenetre.Donnees().NombrePoints(), fenetre.Donnees().NombreLignes(),
+                    fenetre.Donnees().NombreCercles(), Mediane(temps), n);
         return 0;
     }
     fenetre.FichierDepose(fichier);

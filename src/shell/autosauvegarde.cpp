@@ -90,4 +90,28 @@ bool AutoSauvegarde::Supprime()
     return true;
 }
 
+QString AutoSauvegarde::CheminMisDeCote() const
+{
+    return dossier_ + QStringLiteral("VELK.~sv");
+}
+
+bool AutoSauvegarde::MetDeCote()
+{
+    if (!proprietaire_ || !Existe())
+        return true;
+    const QString cible = CheminMisDeCote();
+    // Should the rename fail, the autosave file itself is still there, and offered again at
+    // the next start.
+    if (QFileInfo::exists(cible))
+        QFile::remove(cible);
+    QFile fichier(chemin_);
+    if (!fichier.rename(cible)) {
+        dialogues_.Erreur(QStringLiteral("Impossible de renommer le fichier %1 en %2 : %3")
+                              .arg(QDir::toNativeSeparators(chemin_),
+                                   QDir::toNativeSeparators(cible), fichier.errorString()));
+        return false;
+    }
+    return true;
+}
+
 } // namespace velk

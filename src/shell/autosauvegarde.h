@@ -47,9 +47,15 @@ public:
     // until a write succeeds again. Returns true when the file was written.
     bool TempoSauvegardeTimer();
 
-    // Deletes the autosave file (refused recovery, orderly close). A failure is reported;
-    // returns false then. Does nothing for a second instance or when the file is missing.
+    // Deletes the autosave file (orderly close). A failure is reported; returns false then.
+    // Does nothing for a second instance or when the file is missing.
     bool Supprime();
+
+    // Refused recovery: the autosave file becomes "VELK.~sv" (replacing an older one), so
+    // that the only copy of unsaved work is never destroyed by a "No". A failure is
+    // reported; returns false then. Does nothing for a second instance or without a file.
+    bool MetDeCote();
+    QString CheminMisDeCote() const;
 
 private:
     QString dossier_;

@@ -75,6 +75,10 @@ void TFPrincipale::ActualiseGrilles()
     grillesAActualiser_ = false;
     for (auto& m : modeles_)
         m->Actualise();
+    // Fitting the columns reads every row: only for grids the user is looking at.
+    if (dossier_->currentWidget() == ongletDozoZur_)
+        for (size_t g = 0; g < grilles_.size(); ++g)
+            AjusteColonnes(*grilles_[g], *modeles_[g]);
 }
 
 namespace {
@@ -158,10 +162,16 @@ void TFPrincipale::EtapeAffichage()
     if (autoSauvegarde_->Proprietaire() && autoSauvegarde_->Existe()) {
         const Reponse r = dialogues_.Question(
             QStringLiteral("Recupérer le fichier de sauvegarde précédent ?"), false);
-        if (r == Reponse::Oui)
-            OuvreFichier(autoSauvegarde_->Chemin());
-        else
-            autoSauvegarde_->Supprime();
+        if (r == Reponse::Oui) {
+            // The recovered text is nowhere but in the autosave file: it stays unsaved until
+            // the user saves it under a name of its own.
+            if (OuvreFichier(autoSauvegarde_->Chemin())) {
+                lignes_->SetModifie(true);
+                AfficheModifie(true);
+            }
+        } else {
+            autoSauvegarde_->MetDeCote();
+        }
     } else if (!fichierLigneCommande_.isEmpty() && QFileInfo(fichierLigneCommande_).isFile()) {
         OuvreFichier(QFileInfo(fichierLigneCommande_).absoluteFilePath());
     }
@@ -182,11 +192,9 @@ bool TFPrincipale::AccepteFermeture()
 {
     if (!DemandeEnregistrement())
         return false;
-    // The autosave file goes once nothing is left unsaved, unless it is the document
-    // itself (a recovered file saved under its own name).
-    const bool estLeDocument =
-        QFileInfo(nomFichier_).absoluteFilePath() == QFileInfo(autoSauvegarde_->Chemin()).absoluteFilePath();
-    if (!lignes_->Modifie() && !estLeDocument)
+    // The autosave file goes once nothing is left unsaved, unless it is the document itself:
+    // a recovered text whose changes were given up is offered again at the next start.
+    if (!lignes_->Modifie() && !EstAutoSauvegarde(nomFichier_))
         autoSauvegarde_->Supprime(); // a failure is reported; the program still closes
     donnees_->SetTablesPretes(false);
     return true;

@@ -1,9 +1,11 @@
 // Document commands of the main window: new, open, save, save as, dropped files, the save
 // question and the window title. Every command that would drop unsaved text asks first, and
-// a save that did not happen stops the command that asked for it.
+// a save that did not happen stops the command that asked for it. The autosave file never
+// becomes the user's document: saving a recovered text always asks for a name of its own.
 #include "shell/tf_principale.h"
 
 #include "construction/dialogues.h"
+#include "shell/autosauvegarde.h"
 #include "language/fichier_programme.h"
 #include "language/texte_programme.h"
 #include "shell/ecriture_sure.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -91,6 +94,7 @@ void TFPrincipale::ProgrammeNeuf()
     lignes_->DefinitTexte(Joint(neuf.Lignes()));
     lignes_->EffaceHistorique();
     lignes_->SetModifie(false);
+    encodage_ = Encodage::Utf8;
 }
 
 void TFPrincipale::ChangeNomFichier(const QString& nom)
@@ -99,28 +103,42 @@ void TFPrincipale::ChangeNomFichier(const QString& nom)
     setWindowTitle(QStringLiteral("%1 - %2").arg(titreApplication_, QFileInfo(nom).fileName()));
 }
 
-QByteArray TFPrincipale::ContenuFichier() const
+QByteArray TFPrincipale::ContenuFichier(Encodage& encodage) const
 {
     std::vector<std::string> lignes;
     const int n = lignes_->NombreLignes();
     lignes.reserve(size_t(n));
     for (int k = 0; k < n; ++k)
         lignes.push_back(lignes_->Ligne(k));
-    return QByteArray::fromStdString(AssembleLignes(lignes));
+    return QByteArray::fromStdString(AssembleLignes(lignes, encodage));
+}
+
+bool TFPrincipale::EstAutoSauvegarde(const QString& chemin) const
+{
+    return QFileInfo(chemin).fileName().compare(QFileInfo(autoSauvegarde_->Chemin()).fileName(),
+                                                Qt::CaseInsensitive) == 0;
 }
 
 bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
 {
     QString erreur;
     bool ecrit = false;
+    // The file keeps the encoding it was read in, unless the text no longer fits in it.
+    Encodage encodage = encodage_;
     {
         CurseurAttente attente;
-        ecrit = EcritFichierSur(chemin, ContenuFichier(),
+        ecrit = EcritFichierSur(chemin, ContenuFichier(encodage),
                                 avecSecours ? NomSecours(chemin) : QString(), erreur);
     }
     if (!ecrit) {
         dialogues_.Erreur(erreur);
         return false;
+    }
+    if (encodage != encodage_) {
+        encodage_ = encodage;
+        statusBar()->showMessage(
+            QStringLiteral("Caractères absents de Windows-1252 : fichier enregistré en UTF-8"),
+            15000);
     }
     return true;
 }
@@ -128,12 +146,13 @@ bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
 bool TFPrincipale::OuvreFichier(const QString& chemin)
 {
     std::vector<std::string> lignes;
+    Encodage encodage = Encodage::Utf8;
     QString erreur;
     bool ouvert = false;
     {
         CurseurAttente attente;
         try {
-            lignes = LitFichierProgramme(chemin.toStdString());
+            lignes = LitFichierProgramme(chemin.toStdString(), encodage);
         } catch (const ErreurFichier& e) {
             erreur = QString::fromStdString(e.what());
         } catch (const std::bad_alloc&) {
@@ -144,6 +163,7 @@ bool TFPrincipale::OuvreFichier(const QString& chemin)
             dossier_->setCurrentWidget(ongletText_);
             lignes_->DefinitTexte(Joint(lignes));
             lignes_->EffaceHistorique();
+            encodage_ = encodage;
             ChangeNomFichier(chemin);
             editeur_->setFocus();
             lignes_->SetModifie(false);
@@ -171,8 +191,10 @@ bool TFPrincipale::OuvreFichier(const QString& chemin)
     return ouvert;
 }
 
-bool TFPrincipale::DemandeEnregistrement()
+bool TFPrincipale::DemandeEnregistrement(bool* abandon)
 {
+    if (abandon)
+        *abandon = false;
     if (!lignes_->Modifie())
         return true;
     switch (dialogues_.Question(
@@ -183,6 +205,8 @@ bool TFPrincipale::DemandeEnregistrement()
     case Reponse::Non:
         lignes_->SetModifie(false);
         AfficheModifie(false);
+        if (abandon)
+            *abandon = true;
         return true;
     case Reponse::Annuler:
         break;
@@ -197,6 +221,8 @@ void TFPrincipale::NouveauClick()
     InitAppli();
     ChangeNomFichier(kSansNom);
     ProgrammeNeuf();
+    // A new program is always editable, whatever the previous document was opened as.
+    editeur_->SetLectureSeule(false);
     AfficheModifie(false);
     AfficheRemplacement();
     vue_->VueOrigine();
@@ -204,32 +230,50 @@ void TFPrincipale::NouveauClick()
     ExecuterClick();
 }
 
+void TFPrincipale::RetablitModifie(bool abandon)
+{
+    // "No" to the save question gave the changes up for a document that never came: they
+    // are still in the editor and still unsaved.
+    if (!abandon)
+        return;
+    lignes_->SetModifie(true);
+    AfficheModifie(true);
+}
+
 void TFPrincipale::OuvrirClick()
 {
-    if (!DemandeEnregistrement())
+    bool abandon = false;
+    if (!DemandeEnregistrement(&abandon))
         return;
     const ChoixFichierOuvrir choix = dialogues_.FichierOuvrir(
         QStringLiteral("Ouverture fichier programme"), dossierProgramme_,
         QStringLiteral("Fichiers VELK ( *.vlk)|*.vlk|Tous fichiers ( *.*)|*.*"));
-    if (choix.chemin.isEmpty())
+    if (choix.chemin.isEmpty() || !OuvreFichier(choix.chemin)) {
+        RetablitModifie(abandon);
         return;
-    if (!OuvreFichier(choix.chemin))
-        return;
-    editeur_->setReadOnly(choix.lectureSeule);
+    }
+    editeur_->SetLectureSeule(choix.lectureSeule);
     vue_->VueOrigine();
     EffaceDessin();
 }
 
 bool TFPrincipale::FichierDepose(const QString& chemin)
 {
-    if (!DemandeEnregistrement())
+    bool abandon = false;
+    if (!DemandeEnregistrement(&abandon))
         return false;
-    return OuvreFichier(chemin);
+    if (!OuvreFichier(chemin)) {
+        RetablitModifie(abandon);
+        return false;
+    }
+    return true;
 }
 
 bool TFPrincipale::EnregistrerClick()
 {
-    if (nomFichier_ == kSansNom)
+    // A recovered text is saved under a name of its own: the autosave file is rewritten by
+    // the timer and replaced at the next start.
+    if (nomFichier_ == kSansNom || EstAutoSauvegarde(nomFichier_))
         return EnregistrersousClick();
     PrepareEnregistrement(*lignes_);
     if (!EcritDocument(nomFichier_, true))
@@ -242,13 +286,20 @@ bool TFPrincipale::EnregistrerClick()
 bool TFPrincipale::EnregistrersousClick()
 {
     QString chemin = dialogues_.FichierEnregistrer(
-        QStringLiteral("Enregistrement fichier programme"), dossierProgramme_, nomFichier_,
+        QStringLiteral("Enregistrement fichier programme"), dossierProgramme_,
+        EstAutoSauvegarde(nomFichier_) ? QString() : nomFichier_,
         QStringLiteral("Fichiers VELK (*.vlk)|*.vlk|Tous fichiers (*.*)|*.*"),
         QStringLiteral("vlk"));
     if (chemin.isEmpty())
         return false;
     if (QFileInfo(chemin).suffix().isEmpty() && !chemin.endsWith(QLatin1Char('.')))
         chemin += QStringLiteral(".vlk");
+    if (EstAutoSauvegarde(chemin)) {
+        dialogues_.Information(
+            QStringLiteral("Le nom %1 est réservé à la sauvegarde automatique : choisissez-en un autre.")
+                .arg(QFileInfo(chemin).fileName()));
+        return false;
+    }
     if (QFileInfo::exists(chemin) &&
         dialogues_.Question(QStringLiteral("Remplacer fichier %1 ?").arg(chemin)) != Reponse::Oui)
         return false;

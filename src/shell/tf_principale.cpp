@@ -56,7 +56,12 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
 
     autoSauvegarde_ = new AutoSauvegarde(
         dossierProgramme_, dialogues_, [this] { return lignes_ && lignes_->Modifie(); },
-        [this] { return ContenuFichier(); }, this);
+        [this] {
+            // The autosave is written like the document, without changing how it is saved.
+            Encodage encodage = encodage_;
+            return ContenuFichier(encodage);
+        },
+        this);
     autoSauvegarde_->setObjectName(QStringLiteral("TempoSauvegarde"));
     // A second instance on the same folder keeps its tables in memory, so that it never
     // empties nor rewrites the table files of the first one.
@@ -82,14 +87,6 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
         modeles_[size_t(g)] = std::make_unique<ModeleTable>(*donnees_, GenreTable(g));
         QTableView* grille = grilles_[size_t(g)];
         grille->setModel(modeles_[size_t(g)].get());
-        const int etroit = grille->fontMetrics().horizontalAdvance(QStringLiteral("Couleur00")) + 12;
-        const int colonnes = modeles_[size_t(g)]->columnCount();
-        for (int c = 0; c < colonnes; ++c) {
-            const QString titre = modeles_[size_t(g)]->headerData(c, Qt::Horizontal).toString();
-            if (titre == QLatin1String("Numero") || titre == QLatin1String("Couleur") ||
-                titre == QLatin1String("Couche"))
-                grille->horizontalHeader()->resizeSection(c, etroit);
-        }
     }
 
     CreeActions();
@@ -200,20 +197,18 @@ void TFPrincipale::CreeOnglets()
         grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grille->verticalHeader()->setDefaultSectionSize(grille->fontMetrics().height() + 6);
         grille->verticalHeader()->hide();
-        // Real columns wide enough for every significant digit of a double; the whole
-        // numbers (number, colour, layer) narrower.
-        const int large = grille->fontMetrics().horizontalAdvance(
-                              QStringLiteral("-0.00000000000000000e-000")) + 12;
-        grille->horizontalHeader()->setDefaultSectionSize(large);
-        grille->setTextElideMode(Qt::ElideNone);
+        // Columns are fitted to their contents at each refresh; one the user narrows shows
+        // the start of its numbers and "…", never digits of the middle or the end alone.
+        grille->setTextElideMode(Qt::ElideRight);
         l->addWidget(grille);
         grilles_[size_t(g)] = grille;
         (g == 0 || g == 3 ? gauche : droite)->addWidget(boite);
     }
     colonnes->addWidget(gauche);
     colonnes->addWidget(droite);
-    colonnes->setStretchFactor(0, 2);
-    colonnes->setStretchFactor(1, 5);
+    // The points need the room of the lines and circles: half the width each.
+    colonnes->setStretchFactor(0, 1);
+    colonnes->setStretchFactor(1, 1);
     tables->addWidget(colonnes);
     dossier_->addTab(ongletDozoZur_, QStringLiteral("DozoZur"));
 
@@ -272,6 +267,8 @@ void TFPrincipale::ConnecteEditeur()
     connect(editeur_, &Editeur::PositionChangee, this, [this](const QString& t) { SetPanneau(0, t); });
     connect(editeur_, &Editeur::ModifieChange, this, &TFPrincipale::AfficheModifie);
     connect(editeur_, &Editeur::RemplacementChange, this, [this](bool) { AfficheRemplacement(); });
+    connect(editeur_, &Editeur::LectureSeuleChange, this, [this](bool) { AfficheRemplacement(); });
+    connect(editeur_, &Editeur::ToucheRefusee, this, [this] { dialogues_.Bip(); });
     connect(editeur_, &Editeur::SelectionChangee, this, [this](bool presente) {
         for (const char* nom : {"MenuCouper", "MenuCopier", "MenuSupprimer"})
             Action(QString::fromLatin1(nom))->setEnabled(presente);
@@ -300,7 +297,10 @@ void TFPrincipale::AfficheModifie(bool modifie)
 
 void TFPrincipale::AfficheRemplacement()
 {
-    SetPanneau(2, Editeur::TexteRemplacement(editeur_->ModeRemplacement()));
+    // A read-only text can be neither typed over nor inserted into: the panel says why keys
+    // do nothing.
+    SetPanneau(2, editeur_->isReadOnly() ? QStringLiteral("Lecture seule")
+                                         : Editeur::TexteRemplacement(editeur_->ModeRemplacement()));
 }
 
 } // namespace velk

@@ -44,6 +44,7 @@ class TFAbout;
 class TFOptions;
 class TModuleDonnee;
 class ZoneMenu;
+enum class Encodage;
 
 // The window is the host of the click-sequence engine: it picks, executes and
 // appends statements, shows prompts and status panels and releases palette buttons for it.
@@ -57,6 +58,8 @@ public:
 
     // ---- State ----
     const QString& NomFichier() const { return nomFichier_; }
+    // How the document's file is encoded, and will be written.
+    Encodage EncodageDocument() const { return encodage_; }
     const QString& DossierProgramme() const { return dossierProgramme_; }
     const QString& TitreApplication() const { return titreApplication_; }
     TModuleDonnee& Donnees() { return *donnees_; }
@@ -94,7 +97,8 @@ public:
     bool EnregistrerClick();
     bool EnregistrersousClick();
     // False when the calling command must stop (Cancel, or Yes that left the text unsaved).
-    bool DemandeEnregistrement();
+    // abandon, when given, tells whether "No" gave the changes up.
+    bool DemandeEnregistrement(bool* abandon = nullptr);
     // Loads a file as the document; false (with a message) when it could not be read.
     bool OuvreFichier(const QString& chemin);
     void ChangeNomFichier(const QString& nom);
@@ -171,8 +175,13 @@ private:
     void TablesChangees();
 
     // Documents.
-    QByteArray ContenuFichier() const;
+    // The text as a file holds it, in encodage (which becomes UTF-8 when it cannot hold it).
+    QByteArray ContenuFichier(Encodage& encodage) const;
     bool EcritDocument(const QString& chemin, bool avecSecours);
+    // True for the autosave file's name: never the name the user's work is saved under.
+    bool EstAutoSauvegarde(const QString& chemin) const;
+    // After a command that opened nothing, gives back the modified flag that "No" cleared.
+    void RetablitModifie(bool abandon);
     // The header and the three default statements, not modified, no undo history.
     void ProgrammeNeuf();
 
@@ -184,6 +193,7 @@ private:
     QString dossierProgramme_;
     QString titreApplication_;
     QString nomFichier_;
+    Encodage encodage_{};
     QString fichierLigneCommande_;
     bool demarre_ = false;
     bool fermetureAcceptee_ = false;

@@ -3,6 +3,7 @@
 #include "fenetre_test.h"
 
 #include "language/fichier_programme.h"
+#include "shell/autosauvegarde.h"
 #include "shell/liste_messages_vue.h"
 #include "view/etat_vue.h"
 #include "view/qt/dessin.h"
@@ -11,7 +12,9 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+#include <QAction>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace velk::test {
@@ -133,23 +136,114 @@ TEST_F(Documents, OuvrirLectureSeuleVideLesTablesEtMontreLeTexte)
     const TVue& vue = f.Vue().VueEcran();
     EXPECT_EQ(image.pixel(XEcran(vue, 0), YEcran(vue, 0)), QColor(Qt::white).rgb()); // P0 is gone
 
-    // Read-only lasts across new documents until the next open.
-    f.NouveauClick();
-    EXPECT_TRUE(f.EditeurTexte().isReadOnly());
-    dialogues_.RepondFichierOuvrir(doc, false);
-    f.OuvrirClick();
-    EXPECT_FALSE(f.EditeurTexte().isReadOnly());
 }
 
-TEST_F(Documents, NonPuisAnnulerLOuvertureGardeLeTexte)
+// A read-only text says so in the status bar and beeps at every key that would change it;
+// a new program and a normal open make it editable again.
+TEST_F(Documents, LectureSeuleVisibleEtLeveeParNouveauOuOuverture)
 {
     TFPrincipale& f = Demarre();
-    Texte({"a", "b", "c", "P9:=9,9,0,0"});
-    dialogues_.RepondQuestion(Reponse::Non).RepondFichierOuvrir(QString());
-    f.OuvrirClick();
-    EXPECT_EQ(Lignes().back(), "P9:=9,9,0,0");
+    const QString doc = Chemin("lu.vlk");
+    Ecrit(doc, "x\r\ny\r\nz\r\nP5:=1,2,0,0\r\n");
+    Editeur& e = f.EditeurTexte();
+    EXPECT_EQ(f.Panneau(2), QStringLiteral("Insertion"));
+
+    const auto ouvre = [&](bool lectureSeule) {
+        dialogues_.RepondFichierOuvrir(doc, lectureSeule);
+        f.OuvrirClick();
+        e.moveCursor(QTextCursor::End);
+    };
+    ouvre(true);
+    ASSERT_TRUE(e.isReadOnly());
+    EXPECT_EQ(f.Panneau(2), QStringLiteral("Lecture seule"));
+    const QString texte = e.toPlainText();
+    const struct {
+        int touche;
+        const char* texte;
+        Qt::KeyboardModifiers modificateurs;
+        bool bip;
+    } kTouches[] = {{Qt::Key_X, "x", Qt::NoModifier, true},
+                    {Qt::Key_Eacute, "\xC3\xA9", Qt::NoModifier, true},
+                    {Qt::Key_Backspace, "\b", Qt::NoModifier, true},
+                    {Qt::Key_Delete, "", Qt::NoModifier, true},
+                    {Qt::Key_Return, "\r", Qt::NoModifier, true},
+                    {Qt::Key_V, "\x16", Qt::ControlModifier, true},
+                    {Qt::Key_Left, "", Qt::NoModifier, false},
+                    {Qt::Key_Home, "", Qt::ShiftModifier, false},
+                    {Qt::Key_C, "c", Qt::ControlModifier, false}};
+    for (const auto& t : kTouches) {
+        dialogues_.EffaceAppels();
+        Touche(&e, t.touche, QString::fromUtf8(t.texte), t.modificateurs);
+        EXPECT_EQ(dialogues_.Nombre(G::Bip), t.bip ? 1 : 0) << t.touche;
+        EXPECT_EQ(e.toPlainText(), texte) << t.touche;
+    }
+    // The commands that change the text refuse too: Supprimer edits behind the control.
+    e.selectAll();
+    dialogues_.EffaceAppels();
+    f.Dossier().setCurrentIndex(1);
+    for (const char* commande : {"MenuSupprimer", "MenuCouper"})
+        f.Action(QString::fromLatin1(commande))->trigger();
+    EXPECT_EQ(dialogues_.Nombre(G::Bip), 2);
+    EXPECT_EQ(e.toPlainText(), texte);
     EXPECT_FALSE(f.Lignes().Modifie());
-    EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+
+    f.NouveauClick();
+    EXPECT_FALSE(e.isReadOnly());
+    EXPECT_EQ(f.Panneau(2), QStringLiteral("Insertion"));
+    e.moveCursor(QTextCursor::End);
+    Tape(&e, QStringLiteral("a"));
+    EXPECT_TRUE(e.toPlainText().endsWith(QLatin1Char('a')));
+
+    dialogues_.RepondQuestion(Reponse::Non);
+    ouvre(true);
+    ouvre(false);
+    EXPECT_FALSE(e.isReadOnly());
+    EXPECT_EQ(f.Panneau(2), QStringLiteral("Insertion"));
+    dialogues_.EffaceAppels();
+    Tape(&e, QStringLiteral("b"));
+    EXPECT_TRUE(e.toPlainText().endsWith(QLatin1Char('b')));
+    EXPECT_EQ(dialogues_.Nombre(G::Bip), 0);
+}
+
+// "No" to the save question gives the changes up only for a document that replaces them:
+// when nothing is opened, the text stays unsaved and quitting asks again.
+TEST_F(Documents, NonPuisRienDOuvertGardeLeTexteModifie)
+{
+    TFPrincipale& f = Demarre();
+    const QString absent = Chemin("absent.vlk");
+    enum Commande { OuvrirAnnule, OuvrirIllisible, DeposerIllisible };
+    for (Commande c : {OuvrirAnnule, OuvrirIllisible, DeposerIllisible}) {
+        Texte({"a", "b", "c", "P9:=9,9,0,0"});
+        dialogues_.RepondQuestion(Reponse::Non);
+        switch (c) {
+        case OuvrirAnnule:
+            dialogues_.RepondFichierOuvrir(QString());
+            f.OuvrirClick();
+            break;
+        case OuvrirIllisible:
+            dialogues_.RepondFichierOuvrir(absent);
+            f.OuvrirClick();
+            break;
+        case DeposerIllisible: EXPECT_FALSE(f.FichierDepose(absent)); break;
+        }
+        EXPECT_EQ(Lignes().back(), "P9:=9,9,0,0") << c;
+        EXPECT_TRUE(f.Lignes().Modifie()) << c;
+        EXPECT_EQ(f.Panneau(1), QStringLiteral("Modifié")) << c;
+        EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+        // Quitting asks before the edits could go.
+        dialogues_.RepondQuestion(Reponse::Annuler);
+        EXPECT_FALSE(f.AccepteFermeture()) << c;
+    }
+    EXPECT_EQ(dialogues_.Nombre(G::Erreur), 2);
+
+    // Saved by "Yes", the text stays saved when the open is then cancelled.
+    const QString doc = Chemin("garde.vlk");
+    Texte({"a", "b", "c", "P9:=9,9,0,0"});
+    dialogues_.RepondQuestion(Reponse::Oui).RepondFichierEnregistrer(doc).RepondFichierOuvrir(
+        QString());
+    f.OuvrirClick();
+    EXPECT_FALSE(f.Lignes().Modifie());
+    EXPECT_EQ(f.NomFichier(), doc);
 }
 
 // Every command that would drop unsaved text stops when the save question is cancelled or
@@ -284,6 +378,65 @@ TEST_F(Documents, FichierDeposeSurLEditeurOuvreLeFichier)
     EXPECT_EQ(f.NomFichier(), doc); // the first file only, never pasted as text
     EXPECT_EQ(Lignes().back(), "P6:=0,0,0,0");
     EXPECT_EQ(f.Lignes().NombreLignes(), 4);
+}
+
+
+// A file goes back to disk in the encoding it was read in: byte for byte when unchanged,
+// in Windows-1252 for an older tool's file as long as every character fits, otherwise in
+// UTF-8 with one word in the status bar. The autosave is written like the document.
+TEST_F(Documents, UnFichierGardeSonEncodage)
+{
+    TFPrincipale& f = Demarre();
+    const QByteArray entete = "Programme VELK Version 1.0 01/02/2020 10:00:00\r\n"
+                              "Derniere modif. : 01/02/2020 10:00:00\r\n\r\n";
+    const QByteArray ancien = entete + "{ \xE9paisseur \xE0 c\xF4t\xE9 : 12 \x80 }\r\n"
+                                       "P0:=0,0,0,0\r\n";
+    const QString doc = Chemin("ancien.vlk");
+    Ecrit(doc, ancien);
+    dialogues_.RepondFichierOuvrir(doc);
+    f.OuvrirClick();
+    EXPECT_EQ(Lignes()[3], "{ épaisseur à côté : 12 € }");
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(Lit(doc), ancien);
+
+    // New accented text still fits: Windows-1252 again, for the file and the autosave.
+    f.Lignes().AjouteLigne("{ réglé }");
+    ASSERT_TRUE(f.Sauvegarde().TempoSauvegardeTimer());
+    EXPECT_TRUE(Lit(Chemin("VELK.SAV")).endsWith("{ r\xE9gl\xE9 }\r\n"));
+    ASSERT_TRUE(f.EnregistrerClick());
+    QByteArray octets = Lit(doc);
+    EXPECT_TRUE(octets.contains("{ \xE9paisseur \xE0 c\xF4t\xE9 : 12 \x80 }\r\nP0:=0,0,0,0\r\n"
+                                "{ r\xE9gl\xE9 }\r\n"));
+    EXPECT_EQ(f.statusBar()->currentMessage(), QString());
+
+    // A character Windows-1252 lacks: the file becomes UTF-8, and the user is told once.
+    f.Lignes().AjouteLigne("{ angle α }");
+    ASSERT_TRUE(f.EnregistrerClick());
+    octets = Lit(doc);
+    EXPECT_TRUE(octets.contains("{ \xC3\xA9paisseur \xC3\xA0 c\xC3\xB4t\xC3\xA9 : 12 \xE2\x82\xAC }"));
+    EXPECT_TRUE(octets.endsWith("{ angle \xCE\xB1 }\r\n"));
+    EXPECT_TRUE(f.statusBar()->currentMessage().contains(QStringLiteral("UTF-8")));
+    f.statusBar()->clearMessage();
+    f.Lignes().AjouteLigne("{ fin }");
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(f.statusBar()->currentMessage(), QString());
+    EXPECT_EQ(LignesDe(doc)[3], "{ épaisseur à côté : 12 € }");
+
+    // A UTF-8 file with a character outside Windows-1252 comes back unchanged too.
+    const QByteArray utf8 = entete + "{ \xC3\xA9tape \xE2\x86\x92 \xCE\xB1 }\r\nP0:=0,0,0,0\r\n";
+    const QString doc8 = Chemin("moderne.vlk");
+    Ecrit(doc8, utf8);
+    dialogues_.RepondFichierOuvrir(doc8);
+    f.OuvrirClick();
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(Lit(doc8), utf8);
+
+    // A new program is written in UTF-8.
+    f.NouveauClick();
+    f.Lignes().AjouteLigne("{ é }");
+    dialogues_.RepondFichierEnregistrer(Chemin("neuf.vlk"));
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_TRUE(Lit(Chemin("neuf.vlk")).contains("{ \xC3\xA9 }\r\n"));
 }
 
 } // namespace

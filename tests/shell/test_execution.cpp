@@ -7,7 +7,9 @@
 #include "view/etat_vue.h"
 #include "view/qt/dessin.h"
 
+#include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 
 namespace velk::test {
@@ -173,6 +175,94 @@ TEST_F(Execution, EchapTermineLInteractionSurLOngletGraphiqueSeulement)
         EXPECT_EQ(f.Mode() == ModeSouris::Aucun, c.termine) << c.onglet;
         f.InitAppli();
     }
+}
+
+// After every run with errors, the first one included, the line with the caret is in view,
+// whether the text tab is shown during the run or only afterwards. The faulty line is the
+// last one, the line just typed: the editor cannot centre it, and the message list that
+// appears under the editor must not push it out of view.
+TEST_F(Execution, LaLigneFautiveEstVisibleApresChaqueExecution)
+{
+    std::vector<std::string> instructions;
+    for (int k = 0; k < 43; ++k)
+        instructions.push_back("P" + std::to_string(k) + ":=0,0,0,0");
+    instructions.push_back("P1:=P99,0,0,0,0");
+    for (int onglet : {1, 0}) {
+        TFPrincipale& f = Demarre();
+        f.Dossier().setCurrentIndex(onglet);
+        Texte(AvecEntete(instructions));
+        QCoreApplication::processEvents();
+        f.ExecuterClick();
+        f.Dossier().setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        Editeur& e = f.EditeurTexte();
+        ASSERT_EQ(e.LigneCurseur(), 47) << onglet;
+        EXPECT_TRUE(e.viewport()->rect().contains(e.cursorRect())) << onglet;
+        EXPECT_FALSE(f.Messages().isHidden());
+    }
+}
+
+// A grid never shows a different number: columns fit their widest value at each refresh,
+// a column the user narrows elides at the right, and the tooltip gives the whole value.
+TEST_F(Execution, LesGrillesMontrentLesNombresEntiers)
+{
+    TFPrincipale& f = Demarre();
+    f.resize(1024, 720);
+    // The grids' font is the desktop's, known only once they are shown: the columns are
+    // fitted to the font they are drawn with.
+    QFont police = f.font();
+    police.setPixelSize(24);
+    for (QTableView* g : f.findChildren<QTableView*>())
+        g->setFont(police);
+    Texte(AvecEntete({"P0:=3823.110119932325,-380.0488692096362,15,31",
+                      "P65535:=-0.000123456789012345,1E300,0,0", "L0:=P0,A33.3,0,0",
+                      "C7:=P0,-380.0488692096362,0,0", "V12:=-3823.110119932325"}));
+    f.ExecuterClick();
+    f.Dossier().setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    const int marge =
+        2 * (f.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &f) + 1);
+    const auto grille = [&](const char* nom) {
+        auto* g = f.findChild<QTableView*>(QString::fromLatin1(nom));
+        EXPECT_NE(g, nullptr) << nom;
+        return g;
+    };
+    int cellules = 0;
+    for (const char* nom : {"GrillePoint", "GrilleLigne", "GrilleCercle", "GrilleVariable"}) {
+        QTableView* g = grille(nom);
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(g->textElideMode(), Qt::ElideRight) << nom;
+        const QAbstractItemModel* m = g->model();
+        const QFontMetrics fm(g->font());
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int c = 0; c < m->columnCount(); ++c) {
+                const QString texte = m->index(r, c).data().toString();
+                EXPECT_LE(fm.horizontalAdvance(texte) + marge, g->columnWidth(c))
+                    << nom << " " << texte.toStdString();
+                EXPECT_EQ(m->index(r, c).data(Qt::ToolTipRole).toString(), texte);
+                ++cellules;
+            }
+    }
+    EXPECT_EQ(cellules, 2 * 5 + 10 + 12 + 2);
+    EXPECT_EQ(grille("GrillePoint")->model()->index(0, 1).data().toString(),
+              QStringLiteral("3823.110119932325"));
+
+    // The points have the room of the lines.
+    EXPECT_NEAR(grille("GrillePoint")->width(), grille("GrilleLigne")->width(), 20);
+
+    // A column the user narrowed stays so until the tables change.
+    QTableView* points = grille("GrillePoint");
+    const int large = points->columnWidth(1);
+    points->setColumnWidth(1, large / 2);
+    const int etroit = points->columnWidth(1);
+    ASSERT_LT(etroit, large);
+    f.Dossier().setCurrentIndex(1);
+    f.Dossier().setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(points->columnWidth(1), etroit);
+    f.ExecuterClick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(points->columnWidth(1), large);
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 
 #include "shell/autosauvegarde.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QTabWidget>
 
 namespace velk::test {
 namespace {
@@ -63,17 +65,87 @@ TEST_F(Sauvegarde, RecuperationOui)
     EXPECT_EQ(f.NomFichier(), Chemin("VELK.SAV"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Velk - VELK.SAV"));
     EXPECT_EQ(Lignes().back(), "P3:=3,3,0,0");
+    // The recovered text is saved nowhere yet.
+    EXPECT_TRUE(f.Lignes().Modifie());
+    EXPECT_EQ(f.Panneau(1), QStringLiteral("Modifié"));
     // The start-up run drew the default program; the recovered text is not run.
     EXPECT_EQ(f.Donnees().NombrePoints(), 0);
 }
 
-TEST_F(Sauvegarde, RecuperationNonSupprimeLeFichier)
+// "No" to the recovery sets the file aside instead of deleting the only copy of the work,
+// replacing an older copy set aside.
+TEST_F(Sauvegarde, RecuperationNonMetLeFichierDeCote)
 {
+    Ecrit(Chemin("VELK.~sv"), "plus ancien\r\n");
     Ecrit(Chemin("VELK.SAV"), kProgrammeSauve);
     dialogues_.RepondQuestion(Reponse::Non);
     TFPrincipale& f = Demarre();
     EXPECT_FALSE(QFileInfo::exists(Chemin("VELK.SAV")));
+    EXPECT_EQ(Lit(Chemin("VELK.~sv")), kProgrammeSauve);
     EXPECT_EQ(f.NomFichier(), QStringLiteral("SansNom"));
+    EXPECT_FALSE(f.Lignes().Modifie());
+}
+
+// Recover, type, Ctrl+S, quit, restart, "No": the work is never written into the autosave
+// file by a save, and never destroyed.
+TEST_F(Sauvegarde, LeTravailRecupereNeVitJamaisDansLaSauvegarde)
+{
+    Ecrit(Chemin("VELK.SAV"), kProgrammeSauve);
+    dialogues_.RepondQuestion(Reponse::Oui);
+    TFPrincipale& f = Demarre();
+    f.Dossier().setCurrentIndex(1);
+    f.EditeurTexte().moveCursor(QTextCursor::End);
+    Touche(&f.EditeurTexte(), Qt::Key_Return);
+    Tape(&f.EditeurTexte(), QStringLiteral("P4:=4,4,0,0"));
+
+    // Ctrl+S asks for a name, in the program folder, with nothing proposed.
+    dialogues_.RepondFichierEnregistrer(QString());
+    f.Action(QStringLiteral("MenuEnregistrer"))->trigger();
+    ASSERT_EQ(dialogues_.Nombre(G::FichierEnregistrer), 1);
+    const AppelDialogue& sous = dialogues_.Appels().back();
+    EXPECT_EQ(sous.dossier, Dossier());
+    EXPECT_EQ(sous.nomPropose, QString());
+    EXPECT_EQ(Lit(Chemin("VELK.SAV")), kProgrammeSauve);
+    EXPECT_FALSE(QFileInfo::exists(Chemin("VELK.~lk")));
+    EXPECT_TRUE(f.Lignes().Modifie());
+
+    // The timer keeps the typed text in the autosave file, as for any unsaved text.
+    ASSERT_TRUE(f.Sauvegarde().TempoSauvegardeTimer());
+    // Quitting without saving keeps the autosave file.
+    dialogues_.RepondQuestion(Reponse::Non);
+    EXPECT_TRUE(f.AccepteFermeture());
+    EXPECT_EQ(dialogues_.Textes(G::Question).back(),
+              "Enregistrer les modifications dans " + Chemin("VELK.SAV") + " ?");
+    ASSERT_TRUE(QFileInfo::exists(Chemin("VELK.SAV")));
+
+    dialogues_.RepondQuestion(Reponse::Non);
+    Demarre();
+    EXPECT_FALSE(QFileInfo::exists(Chemin("VELK.SAV")));
+    EXPECT_TRUE(Lit(Chemin("VELK.~sv")).contains("P4:=4,4,0,0"));
+}
+
+// Saved under a name of its own, the recovered text leaves the autosave file, which goes at
+// the next orderly close; a copy set aside earlier is left alone.
+TEST_F(Sauvegarde, RecuperationOuiPuisEnregistrementSousSonNom)
+{
+    Ecrit(Chemin("VELK.~sv"), "mis de cote\r\n");
+    Ecrit(Chemin("VELK.SAV"), kProgrammeSauve);
+    dialogues_.RepondQuestion(Reponse::Oui);
+    TFPrincipale& f = Demarre();
+    // The autosave file's own name is refused, then a name of its own is taken.
+    dialogues_.RepondFichierEnregistrer(Chemin("VELK.SAV"))
+        .RepondFichierEnregistrer(Chemin("recupere.vlk"));
+    EXPECT_FALSE(f.EnregistrerClick());
+    EXPECT_EQ(dialogues_.Nombre(G::Information), 1);
+    EXPECT_EQ(Lit(Chemin("VELK.SAV")), kProgrammeSauve);
+    ASSERT_TRUE(f.EnregistrerClick());
+    EXPECT_EQ(f.NomFichier(), Chemin("recupere.vlk"));
+    EXPECT_TRUE(Lit(Chemin("recupere.vlk")).contains("P3:=3,3,0,0"));
+    EXPECT_FALSE(f.Lignes().Modifie());
+
+    EXPECT_TRUE(f.AccepteFermeture());
+    EXPECT_FALSE(QFileInfo::exists(Chemin("VELK.SAV")));
+    EXPECT_EQ(Lit(Chemin("VELK.~sv")), "mis de cote\r\n");
 }
 
 TEST_F(Sauvegarde, FichierDeLaLigneDeCommande)
@@ -111,13 +183,11 @@ TEST_F(Sauvegarde, UneSuppressionImpossibleNEmpechePasDeQuitter)
 TEST_F(Sauvegarde, FermetureGardeLaSauvegardeQuandCEstLeDocument)
 {
     Ecrit(Chemin("VELK.SAV"), kProgrammeSauve);
-    dialogues_.RepondQuestion(Reponse::Oui);
+    dialogues_.RepondQuestion(Reponse::Oui).RepondQuestion(Reponse::Non);
     TFPrincipale& f = Demarre();
-    f.Lignes().AjouteLigne("P4:=4,4,0,0");
-    ASSERT_TRUE(f.EnregistrerClick());
+    // Changes given up on the recovered text: it is offered again at the next start.
     EXPECT_TRUE(f.AccepteFermeture());
-    ASSERT_TRUE(QFileInfo::exists(Chemin("VELK.SAV")));
-    EXPECT_TRUE(Lit(Chemin("VELK.SAV")).contains("P4:=4,4,0,0"));
+    EXPECT_EQ(Lit(Chemin("VELK.SAV")), kProgrammeSauve);
 }
 
 TEST_F(Sauvegarde, FermetureAvecTexteAbandonneGardeLaSauvegarde)

@@ -1,12 +1,13 @@
 // Editeur: the program text. Besides the plain-text control it keeps the status bar and
-// the edit commands in step: caret position, modified flag, insert/replace mode, and the
-// availability of undo, cut/copy/delete and paste.
+// the edit commands in step: caret position, modified flag, insert/replace mode, read-only
+// state, and the availability of undo, cut/copy/delete and paste.
 #include "shell/widgets/editeur.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace velk {
@@ -30,6 +31,9 @@ Editeur::Editeur(QWidget* parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::undoAvailable, this, &Editeur::DefaireDisponible);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &Editeur::PresseParpierChange);
+    // Once the user scrolls, the view is theirs.
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { ligneAMontrer_ = false; });
 }
 
 QString Editeur::FamillePolice()
@@ -84,8 +88,37 @@ QString Editeur::TexteModifie(bool modifie)
 
 bool Editeur::PeutDefaire() const { return document()->isUndoAvailable(); }
 
+bool Editeur::Refuse()
+{
+    if (!isReadOnly())
+        return false;
+    emit ToucheRefusee();
+    return true;
+}
+
+void Editeur::Defaire()
+{
+    if (!Refuse())
+        undo();
+}
+
+void Editeur::Couper()
+{
+    if (!Refuse())
+        cut();
+}
+
+void Editeur::Coller()
+{
+    if (!Refuse())
+        paste();
+}
+
 void Editeur::Supprimer()
 {
+    // The control's own commands respect the read-only state; an edit by cursor does not.
+    if (Refuse())
+        return;
     QTextCursor c = textCursor();
     if (c.hasSelection()) {
         c.removeSelectedText();
@@ -95,8 +128,14 @@ void Editeur::Supprimer()
 
 void Editeur::SetLectureSeule(bool lectureSeule)
 {
+    const bool change = lectureSeule != isReadOnly();
     setReadOnly(lectureSeule);
+    // A read-only text still shows where the caret is.
+    setTextInteractionFlags(lectureSeule ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                         : Qt::TextEditorInteraction);
     emit CollerDisponible(canPaste());
+    if (change)
+        emit LectureSeuleChange(lectureSeule);
 }
 
 void Editeur::VaLigne(int ligne)
@@ -109,6 +148,33 @@ void Editeur::VaLigne(int ligne)
     QTextCursor c(document()->findBlockByNumber(ligne));
     setTextCursor(c);
     centerCursor();
+    ligneAMontrer_ = true;
+}
+
+void Editeur::resizeEvent(QResizeEvent* evenement)
+{
+    QPlainTextEdit::resizeEvent(evenement);
+    if (ligneAMontrer_)
+        centerCursor();
+}
+
+void Editeur::showEvent(QShowEvent* evenement)
+{
+    QPlainTextEdit::showEvent(evenement);
+    if (ligneAMontrer_)
+        centerCursor();
+}
+
+void Editeur::mousePressEvent(QMouseEvent* evenement)
+{
+    ligneAMontrer_ = false;
+    QPlainTextEdit::mousePressEvent(evenement);
+}
+
+void Editeur::wheelEvent(QWheelEvent* evenement)
+{
+    ligneAMontrer_ = false;
+    QPlainTextEdit::wheelEvent(evenement);
 }
 
 void Editeur::RafraichitIndicateurs()
@@ -134,10 +200,50 @@ bool Editeur::event(QEvent* evenement)
     return QPlainTextEdit::event(evenement);
 }
 
+namespace {
+
+// True when the key, typed into an editable text, would change it.
+bool ToucheModifiante(const QKeyEvent& touche)
+{
+    static const QKeySequence::StandardKey kEditions[] = {
+        QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo,
+        QKeySequence::Delete, QKeySequence::Backspace, QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteCompleteLine, QKeySequence::InsertParagraphSeparator,
+        QKeySequence::InsertLineSeparator};
+    for (QKeySequence::StandardKey k : kEditions)
+        if (touche.matches(k))
+            return true;
+    switch (touche.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        return true;
+    default:
+        break;
+    }
+    // A character typed, without a command modifier (AltGr counts as Ctrl+Alt).
+    const Qt::KeyboardModifiers mods = touche.modifiers();
+    const bool commande = (mods & (Qt::ControlModifier | Qt::MetaModifier)) &&
+                          !((mods & Qt::ControlModifier) && (mods & Qt::AltModifier));
+    const QString texte = touche.text();
+    return !commande && !texte.isEmpty() && texte.at(0).isPrint();
+}
+
+} // namespace
+
 void Editeur::keyPressEvent(QKeyEvent* evenement)
 {
+    ligneAMontrer_ = false;
     if (evenement->key() == Qt::Key_Insert && evenement->modifiers() == Qt::NoModifier) {
         SetModeRemplacement(!overwriteMode());
+        evenement->accept();
+        return;
+    }
+    if (isReadOnly() && ToucheModifiante(*evenement)) {
+        emit ToucheRefusee();
         evenement->accept();
         return;
     }

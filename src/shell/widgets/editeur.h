@@ -34,16 +34,19 @@ public:
     static QString FamillePolice();
 
 public slots:
-    void Defaire() { undo(); }
-    void Couper() { cut(); }
+    // The commands that change the text refuse (ToucheRefusee) on a read-only text.
+    void Defaire();
+    void Couper();
     void Copier() { copy(); }
-    void Coller() { paste(); }
+    void Coller();
     // Deletes the selection without touching the clipboard.
     void Supprimer();
     void ToutSelectionner() { selectAll(); }
     // Read-only from the open dialog's box; paste availability follows it.
     void SetLectureSeule(bool lectureSeule);
-    // Puts the caret at the start of a line (from 0); past the end, on the last line.
+    // Puts the caret at the start of a line (from 0); past the end, on the last line. The
+    // line stays in view when the editor is resized or shown before the user moves on
+    // (the message list appearing under it, the text tab shown after a run).
     void VaLigne(int ligne);
     // Emits every signal once so the status bar and commands start in step.
     void RafraichitIndicateurs();
@@ -61,14 +64,27 @@ signals:
     void DefaireDisponible(bool disponible);
     // Paste availability, following the clipboard.
     void CollerDisponible(bool disponible);
+    // The read-only state changed.
+    void LectureSeuleChange(bool lectureSeule);
+    // A key or command would have changed a read-only text: nothing was done.
+    void ToucheRefusee();
 
 protected:
     bool event(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void wheelEvent(QWheelEvent* evenement) override;
 
 private:
     void MajPositionCurseur();
     void PresseParpierChange();
+    // True (and ToucheRefusee emitted) when the text is read-only.
+    bool Refuse();
+
+    // The caret's line must be brought back into view at the next resize or show.
+    bool ligneAMontrer_ = false;
 };
 
 } // namespace velk

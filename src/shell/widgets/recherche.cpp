@@ -175,6 +175,11 @@ void Recherche::DialogRemplacerFind()
 
 void Recherche::DialogRemplacerReplace(bool tout)
 {
+    // A read-only text is not changed, by keys or by the replace dialog.
+    if (editeur_.isReadOnly()) {
+        dialogues_.Bip();
+        return;
+    }
     const QString cherche = remplacer_->TexteCherche();
     const QString remplacement = remplacer_->TexteRemplacement();
 

@@ -143,6 +143,20 @@ TEST_F(RechercheTest, RemplacerToutPuisMessageDeFin)
     EXPECT_EQ(editeur.toPlainText(), QStringLiteral("L1 L1"));
 }
 
+// The replace dialog edits behind the control's back: on a read-only text it only beeps.
+TEST_F(RechercheTest, UnTexteEnLectureSeuleNEstPasRemplace)
+{
+    Texte(QStringLiteral("L1 L1"));
+    editeur.SetLectureSeule(true);
+    auto& d = recherche.DialogRemplacer();
+    d.SetTexteCherche(QStringLiteral("L1"));
+    d.SetTexteRemplacement(QStringLiteral("L10"));
+    for (bool tout : {false, true})
+        recherche.DialogRemplacerReplace(tout);
+    EXPECT_EQ(editeur.toPlainText(), QStringLiteral("L1 L1"));
+    EXPECT_EQ(dialogues.Nombre(GenreDialogue::Bip), 2);
+}
+
 TEST_F(RechercheTest, RemplacementUnParUnLaisseLeTexteInsereSelectionne)
 {
     Texte(QStringLiteral("P0 p0 P0"));
