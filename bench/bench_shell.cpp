@@ -46,6 +46,8 @@ public:
         return {};
     }
     void Bip() override {}
+    bool DialogueImpression(QPrinter&) override { return false; }
+    void ConfigurationImpression(QPrinter&) override {}
 };
 
 double Mediane(std::vector<double> v)

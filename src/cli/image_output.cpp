@@ -43,7 +43,7 @@ std::string DossierExecutable()
     return barre == std::string::npos ? std::string() : texte.substr(0, barre + 1);
 }
 
-FonctionImages ChargeModule(std::string& erreur)
+void* ChargeSymbole(const char* nom, std::string& erreur)
 {
     std::string essais[] = {DossierExecutable() + NomModuleImages,
 #ifdef VELK_MODULE_IMAGES
@@ -57,7 +57,7 @@ FonctionImages ChargeModule(std::string& erreur)
         // Kept loaded until the process ends: the drawing code may leave Qt state behind.
         void* module = ::dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module) {
-            if (auto f = reinterpret_cast<FonctionImages>(::dlsym(module, "VelkEcritImages")))
+            if (void* f = ::dlsym(module, nom))
                 return f;
         }
         const char* texte = ::dlerror();
@@ -69,6 +69,11 @@ FonctionImages ChargeModule(std::string& erreur)
 }
 
 } // namespace
+
+void* SymboleModuleImages(const char* nom, std::string& erreur)
+{
+    return ChargeSymbole(nom, erreur);
+}
 
 bool LitTailleImage(const std::string& texte, int& largeur, int& hauteur, std::string& erreur)
 {
@@ -101,7 +106,7 @@ bool EcritImages(const OptionsRun& options, TModuleDonnee& tables, std::string& 
     int largeur = 0, hauteur = 0;
     if (!LitTailleImage(options.tailleImage, largeur, hauteur, erreur))
         return false;
-    const FonctionImages ecrit = ChargeModule(erreur);
+    const auto ecrit = reinterpret_cast<FonctionImages>(ChargeSymbole("VelkEcritImages", erreur));
     return ecrit && ecrit(options, largeur, hauteur, tables, erreur);
 }
 

@@ -13,6 +13,9 @@ class TModuleDonnee;
 // The file of the drawing module, next to velk-run.
 constexpr const char* NomModuleImages = "velk-run-images.so";
 
+// A function of the drawing module, loaded at first use; null with a French message.
+void* SymboleModuleImages(const char* nom, std::string& erreur);
+
 // Reads "WxH" (each 1..20000, at most 64 million pixels). False with a French message.
 bool LitTailleImage(const std::string& texte, int& largeur, int& hauteur, std::string& erreur);
 

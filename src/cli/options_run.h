@@ -19,6 +19,13 @@ struct OptionsRun {
     std::string pdf;
     std::string tailleImage = "800x600";
     bool cadrage = false;       // frame all elements instead of the origin view
+    // One printed page in PDF (see impression_run.h); the values are checked before the run.
+    std::string imprime;
+    std::string echelle;
+    std::string centre;
+    std::string cadre;
+    std::string page;
+    bool paysage = false;
 };
 
 struct DefinitionOption {

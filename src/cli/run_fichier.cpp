@@ -2,6 +2,7 @@
 #include "cli/run_fichier.h"
 
 #include "cli/image_output.h"
+#include "cli/impression_run.h"
 #include "cli/sortie_json.h"
 #include "language/fichier_programme.h"
 #include "language/interprete.h"
@@ -60,6 +61,9 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
     std::string erreurImage;
     if (!VerifieOptionsImage(options, erreurImage))
         return Echec(erreurs, erreurImage);
+    DemandeImpression impression;
+    if (!LitDemandeImpression(options, impression, erreurImage))
+        return Echec(erreurs, erreurImage);
 
     if (!options.dossierTables.empty() &&
         !QDir().mkpath(QString::fromStdString(options.dossierTables)))
@@ -90,7 +94,7 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
         }
         if (std::fflush(sortie) != 0 || !ecrit)
             return Echec(erreurs, "Impossible d'écrire la sortie (disque plein ?).");
-        if (!EcritImages(options, tables, erreurImage))
+        if (!EcritImages(options, tables, erreurImage) || !ImprimePage(impression, tables, erreurImage))
             return Echec(erreurs, erreurImage);
         chrono.Etape("sorties");
         if (options.chrono) Ecrit(erreurs, "velk-run : " + chrono.Texte() + "\n");

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace velk {
 
 enum class Reponse { Oui, Non, Annuler };
@@ -47,6 +49,12 @@ public:
                                        const QString& extensionParDefaut) = 0;
 
     virtual void Bip() = 0;
+
+    // The system print dialog on the program's printer: true to print, false when
+    // cancelled. Printer, orientation, copies and printing to a PDF file are its own affair.
+    virtual bool DialogueImpression(QPrinter& imprimante) = 0;
+    // The system's printer set-up dialog (paper, orientation, margins) on the same printer.
+    virtual void ConfigurationImpression(QPrinter& imprimante) = 0;
 };
 
 } // namespace velk

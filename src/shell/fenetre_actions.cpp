@@ -56,11 +56,12 @@ void TFPrincipale::CreeActions()
             &QAction::triggered, this, [this] { EnregistrersousClick(); });
     NouvelleAction("MenuImporter", "I&mporter", QKeySequence(), QString())->setEnabled(false);
     NouvelleAction("MenuExporter", "E&xporter", QKeySequence(), QString())->setEnabled(false);
-    // Printing comes with its own dialogs; the commands are in place already.
-    NouvelleAction("MenuImprimer", "&Imprimer ...", QKeySequence(Qt::CTRL | Qt::Key_P),
-                   "Imprime le programme en cours");
-    NouvelleAction("MenuConfigImpression", "&Configuration impression", QKeySequence(),
-                   "Configure l'imprimante");
+    connect(NouvelleAction("MenuImprimer", "&Imprimer ...", QKeySequence(Qt::CTRL | Qt::Key_P),
+                           "Imprime le programme en cours"),
+            &QAction::triggered, this, &TFPrincipale::ImprimerClick);
+    connect(NouvelleAction("MenuConfigImpression", "&Configuration impression", QKeySequence(),
+                           "Configure l'imprimante"),
+            &QAction::triggered, this, &TFPrincipale::ConfigurationImpressionClick);
     connect(NouvelleAction("MenuQuitter", "&Quitter", QKeySequence(Qt::ALT | Qt::Key_X),
                            QString()),
             &QAction::triggered, this, &QWidget::close);

@@ -49,6 +49,8 @@ public:
         return cible_->FichierEnregistrer(titre, dossier, nom, filtre, extension);
     }
     void Bip() override { cible_->Bip(); }
+    bool DialogueImpression(QPrinter& imprimante) override { return cible_->DialogueImpression(imprimante); }
+    void ConfigurationImpression(QPrinter& imprimante) override { cible_->ConfigurationImpression(imprimante); }
 
 private:
     velk::Dialogues* cible_ = nullptr;

@@ -27,6 +27,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>

@@ -8,18 +8,21 @@
 #include "construction/hote_construction.h"
 #include "language/interfaces.h"
 #include "view/palette.h"
+#include "view/vue.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
@@ -45,6 +48,7 @@ class TFOptions;
 class TModuleDonnee;
 class ZoneMenu;
 enum class Encodage;
+struct TPage;
 
 // The window is the host of the click-sequence engine: it picks, executes and
 // appends statements, shows prompts and status panels and releases palette buttons for it.
@@ -144,6 +148,17 @@ public:
     void CacheCadre() override;
     void TermineZoom(QPoint coin1, QPoint coin2) override;
 
+    // ---- Printing (impression.cpp) ----
+    void ImprimerClick();
+    void ConfigurationImpressionClick();
+    // The end of a drag in print-area mode: a zone fitted to the page, or a click (a drag
+    // along one axis only counts as one) followed by a typed scale.
+    void TermineZoneImpression(QPoint coin1, QPoint coin2) override;
+    // The program's printer, made at first use.
+    QPrinter& Imprimante();
+    const TVue& VueImpression() const { return vueImpression_; }
+    Reel EchelleImpression() const { return echelleImpression_; }
+
     // ---- Options, autosave, closing ----
     void OptionsClick();
     void AProposClick();
@@ -185,6 +200,12 @@ private:
     // The header and the three default statements, not modified, no undo history.
     void ProgrammeNeuf();
 
+    // Printing.
+    void ImprimeTexte();
+    bool ImprimeCadre(Reel xmin, Reel ymin, Reel xmax, Reel ymax);
+    bool ImprimeCentre(Reel x, Reel y, Reel echelle);
+    bool ImprimeVue(const TPage& page, const std::optional<TVue>& vue);
+
     void MajBoutonsHistorique();
     // Keys seen by the window before its controls.
     bool ToucheFenetre(QKeyEvent* evenement);
@@ -200,6 +221,9 @@ private:
     bool grillesAActualiser_ = false;
 
     TVisibilite visibilite_;
+    std::unique_ptr<QPrinter> imprimante_;
+    TVue vueImpression_;
+    Reel echelleImpression_ = 0; // the last scale typed for printing
 
     // Widgets (owned by Qt's parent tree).
     QTabWidget* dossier_ = nullptr;

@@ -25,7 +25,9 @@ enum class GenreDialogue {
     Choix1,
     FichierOuvrir,
     FichierEnregistrer,
-    Bip
+    Bip,
+    Impression,
+    ConfigurationImpression
 };
 
 inline const char* NomGenre(GenreDialogue g)
@@ -40,6 +42,8 @@ inline const char* NomGenre(GenreDialogue g)
     case GenreDialogue::FichierOuvrir: return "FichierOuvrir";
     case GenreDialogue::FichierEnregistrer: return "FichierEnregistrer";
     case GenreDialogue::Bip: return "Bip";
+    case GenreDialogue::Impression: return "Impression";
+    case GenreDialogue::ConfigurationImpression: return "ConfigurationImpression";
     }
     return "?";
 }
@@ -109,6 +113,16 @@ public:
         Entree e;
         e.genre = GenreDialogue::FichierEnregistrer;
         e.chemin = chemin;
+        reponses_.push_back(e);
+        return *this;
+    }
+
+    // The print dialog: true prints (to whatever output the test gave the printer).
+    DialoguesScriptes& RepondImpression(bool imprimer)
+    {
+        Entree e;
+        e.genre = GenreDialogue::Impression;
+        e.imprimer = imprimer;
         reponses_.push_back(e);
         return *this;
     }
@@ -204,6 +218,19 @@ public:
         return e.chemin;
     }
     void Bip() override { appels_.push_back(Appel(GenreDialogue::Bip, QString())); }
+    // The printer itself is left alone: a test sets its output before the command.
+    bool DialogueImpression(QPrinter&) override
+    {
+        appels_.push_back(Appel(GenreDialogue::Impression, QString()));
+        Entree e;
+        if (!Prend(GenreDialogue::Impression, QString(), e))
+            return false;
+        return e.imprimer;
+    }
+    void ConfigurationImpression(QPrinter&) override
+    {
+        appels_.push_back(Appel(GenreDialogue::ConfigurationImpression, QString()));
+    }
 
 private:
     static AppelDialogue Appel(GenreDialogue g, const QString& texte)
@@ -221,6 +248,7 @@ private:
         int choix = 0;
         ChoixFichierOuvrir ouvrir;
         QString chemin;
+        bool imprimer = false;
     };
 
     // Takes the next scripted answer when it is of the kind asked; otherwise fails the

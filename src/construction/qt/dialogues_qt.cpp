@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace velk {
@@ -142,5 +144,19 @@ QString DialoguesQt::FichierEnregistrer(const QString& titre, const QString& dos
 }
 
 void DialoguesQt::Bip() { QApplication::beep(); }
+
+bool DialoguesQt::DialogueImpression(QPrinter& imprimante)
+{
+    // Qt's own dialog offers printing to a PDF file, at the same page size and scale.
+    QPrintDialog dialogue(&imprimante, parent_);
+    dialogue.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+void DialoguesQt::ConfigurationImpression(QPrinter& imprimante)
+{
+    QPageSetupDialog dialogue(&imprimante, parent_);
+    dialogue.exec();
+}
 
 } // namespace velk

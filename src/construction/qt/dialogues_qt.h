@@ -1,5 +1,6 @@
 // The real modal dialogs behind the Dialogues interface: French message boxes, the value
-// and choice dialogs, and the file dialogs (the open one with its read-only box).
+// and choice dialogs, the file dialogs (the open one with its read-only box), and the
+// print and printer set-up dialogs.
 #pragma once
 
 #include "construction/dialogues.h"
@@ -32,6 +33,8 @@ public:
                                const QString& nomPropose, const QString& filtre,
                                const QString& extensionParDefaut) override;
     void Bip() override;
+    bool DialogueImpression(QPrinter& imprimante) override;
+    void ConfigurationImpression(QPrinter& imprimante) override;
 
     TFSaisie& Saisie() { return *saisie_; }
     TFChoix1& Choix() { return *choix_; }
