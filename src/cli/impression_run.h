@@ -21,9 +21,9 @@ struct FormatPapier {
 };
 const std::vector<FormatPapier>& FormatsPapier();
 
-// Margins of the printed page on every side: the printable area of an ordinary printer,
-// so that the PDF prints at its true size without losing its edges.
-constexpr double MargeImpressionMM = 10;
+// Margins of the printed page on every side, in points: those the main window's printer
+// has when it prints to a PDF file, so that both give the same page.
+constexpr double MargeImpressionPoints = 10;
 
 // One page to print: the drawing framed on a zone, or centred on a point at a scale.
 struct DemandeImpression {

@@ -41,9 +41,9 @@ extern "C" __attribute__((visibility("default"))) bool VelkImprimePage(
         pdf.setTitle(QString::fromStdString(demande.titre));
         const QPageSize papier(QSizeF(demande.papier.largeurMM, demande.papier.hauteurMM),
                                QPageSize::Millimeter, QString::fromLatin1(demande.papier.nom));
-        const QMarginsF marges(MargeImpressionMM, MargeImpressionMM, MargeImpressionMM, MargeImpressionMM);
+        const double m = MargeImpressionPoints;
         pdf.setPageLayout(QPageLayout(papier, demande.paysage ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      marges, QPageLayout::Millimeter));
+                                      QMarginsF(m, m, m, m), QPageLayout::Point));
         const TPage page = PageAppareil(pdf);
         const std::optional<TVue> vue =
             demande.parCadre ? CadreImpression(page, demande.xmin, demande.ymin, demande.xmax, demande.ymax)

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -127,6 +128,9 @@ public:
         return *this;
     }
 
+    // Called while the value dialog is open, before it answers (to see the prompt then).
+    void AvantValeur(std::function<void(const AppelDialogue&)> f) { avantValeur_ = std::move(f); }
+
     // What was asked, in order.
     const std::vector<AppelDialogue>& Appels() const { return appels_; }
     std::vector<QString> Textes(GenreDialogue g) const
@@ -177,6 +181,8 @@ public:
         a.mode = mode;
         a.premierCaractere = premierCaractere;
         appels_.push_back(a);
+        if (avantValeur_)
+            avantValeur_(a);
         Entree e;
         if (!Prend(GenreDialogue::DemandeValeur, libelle, e))
             return std::nullopt;
@@ -273,6 +279,7 @@ private:
     bool verifieFin_;
     std::deque<Entree> reponses_;
     std::vector<AppelDialogue> appels_;
+    std::function<void(const AppelDialogue&)> avantValeur_;
 };
 
 } // namespace velk::test
