@@ -46,8 +46,6 @@ public:
         return {};
     }
     void Bip() override {}
-    bool DialogueImpression(QPrinter&) override { return false; }
-    void ConfigurationImpression(QPrinter&) override {}
 };
 
 double Mediane(std::vector<double> v)

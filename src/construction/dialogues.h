@@ -52,9 +52,10 @@ public:
 
     // The system print dialog on the program's printer: true to print, false when
     // cancelled. Printer, orientation, copies and printing to a PDF file are its own affair.
-    virtual bool DialogueImpression(QPrinter& imprimante) = 0;
+    // Where no dialog can be shown the answer is a cancel: nothing is printed.
+    virtual bool DialogueImpression(QPrinter&) { return false; }
     // The system's printer set-up dialog (paper, orientation, margins) on the same printer.
-    virtual void ConfigurationImpression(QPrinter& imprimante) = 0;
+    virtual void ConfigurationImpression(QPrinter&) {}
 };
 
 } // namespace velk
