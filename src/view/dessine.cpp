@@ -22,8 +22,12 @@ namespace {
 // radius, and its fixed-point coordinates overflow far away. Direct pixel writing has no
 // such error, but its cost grows with the radius.
 constexpr Reel RayonCourbeMax = 1000;
+// On a printer a device pixel is a fiftieth of a millimetre or less: curves and chords may
+// stray by one of them, which keeps the page small and quick to print.
+constexpr Reel RayonCourbeMaxImprimante = 3700;
 constexpr Reel RayonPixelsMax = 4096;
 constexpr Reel CentreCourbeMax = 1000000;
+constexpr int DemiTailleImprimante = 10;
 
 } // namespace
 
@@ -34,7 +38,7 @@ QColor CouleurQt(int32_t couleur)
 }
 
 Peintre::Peintre(QPainter& painter, const TVue& vue, const TVisibilite& visibilite, Support support)
-    : painter_(painter), vue_(vue), visibilite_(visibilite), demiTaille_(support == Support::Imprimante ? 10 : 3)
+    : painter_(painter), vue_(vue), visibilite_(visibilite), demiTaille_(support == Support::Imprimante ? DemiTailleImprimante : 3)
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -153,7 +157,8 @@ void Peintre::DessineCercle(const TRecCercle& c)
         return;
     ChoisitCouleur(c.Couleur);
     EnvoieTraits();
-    if (r > (trace_ ? RayonPixelsMax : RayonCourbeMax) || std::fabs(cx) > CentreCourbeMax
+    const Reel rayonCourbeMax = demiTaille_ == DemiTailleImprimante ? RayonCourbeMaxImprimante : RayonCourbeMax;
+    if (r > (trace_ ? RayonPixelsMax : rayonCourbeMax) || std::fabs(cx) > CentreCourbeMax
         || std::fabs(cy) > CentreCourbeMax) {
         CercleImmense(cx, cy, r);
         return;
@@ -185,8 +190,10 @@ void Peintre::CercleImmense(Reel cx, Reel cy, Reel r)
         if (cosPhi > -1)
             phi = std::acos(cosPhi);
     }
-    // Chords short enough that they stray at most a tenth of a pixel from the arc.
-    const Reel pas = std::min<Reel>(std::sqrt(0.8L / r), 0.05L);
+    // Chords short enough that they stray at most a tenth of a pixel from the arc (a whole
+    // device pixel on a printer): a chord of angle a strays by about r a^2 / 8.
+    const Reel ecart = demiTaille_ == DemiTailleImprimante ? 1 : 0.1L;
+    const Reel pas = std::min<Reel>(std::sqrt(8 * ecart / r), 0.05L);
     const int n = static_cast<int>(std::ceil(2 * phi / pas)) + 1;
     polyligne_.clear();
     polyligne_.reserve(static_cast<size_t>(n) + 1);
