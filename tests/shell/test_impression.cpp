@@ -4,6 +4,8 @@
 #include "fenetre_test.h"
 
 #include "support/mesure_pdf.h"
+#include "construction/moteur_construction.h"
+#include "shell/zone_menu.h"
 #include "view/etat_vue.h"
 #include "view/imprime_dessin.h"
 
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace velk::test {
 namespace {
@@ -69,6 +72,28 @@ TEST_F(Impression, CommandsToolButtonAndCancelledDialog)
     f.ImprimerClick();
     EXPECT_EQ(f.Mode(), ModeSouris::Aucun);
     EXPECT_FALSE(PdfEcrit());
+}
+
+TEST_F(Impression, PrintAreaModeTakesOverZoomAndEscapeEndsIt)
+{
+    TFPrincipale& f = DemarreSurPdf();
+    f.Palettes().Bouton("BtnZoom1")->click();
+    ASSERT_EQ(f.Mode(), ModeSouris::Zoom);
+    dialogues_.RepondImpression(true);
+    f.ImprimerClick();
+    EXPECT_EQ(f.Mode(), ModeSouris::ZoneImpression);
+    EXPECT_FALSE(f.Palettes().ZoomEnfonce());
+    EXPECT_EQ(f.Moteur().InviteCourante(), 28);
+
+    // Escape in the middle of a drag: nothing printed, mode and prompt ended.
+    f.DessinMouseDown(100, 100);
+    f.DessinMouseMove(200, 150);
+    f.Moteur().FormKeyDown(Qt::Key_Escape, true);
+    EXPECT_EQ(f.Mode(), ModeSouris::Aucun);
+    EXPECT_EQ(f.Invite(), QString());
+    f.DessinMouseUp(200, 150);
+    EXPECT_FALSE(PdfEcrit());
+    EXPECT_EQ(dialogues_.Nombre(G::DemandeValeur), 0);
 }
 
 TEST_F(Impression, FramedZoneIsFittedToThePage)
