@@ -119,28 +119,21 @@ protected:
 
 TEST_F(ImpressionRun, CircleOfRadiusTenAtTwoMillimetresPerUnit)
 {
-    struct Cas {
-        std::vector<std::string> options;
-        double largeurPage, hauteurPage;
-    } cas[] = {
-        {{}, 210, 297},
-        {{"--page", "A5", "--paysage"}, 210, 148},
-    };
-    for (const Cas& c : cas) {
-        std::vector<std::string> arguments = {"--imprime", Pdf().toStdString(), "--echelle", "2", "--centre", "5,5"};
-        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-        std::string erreurs;
-        ASSERT_EQ(Imprime(arguments, erreurs), SortieSansMessage) << erreurs;
-        const test::EncrePage page = test::MesurePagePdf(Pdf());
-        ASSERT_TRUE(page.encre);
-        EXPECT_NEAR(page.largeurMM, c.largeurPage, 0.5);
-        EXPECT_NEAR(page.hauteurMM, c.hauteurPage, 0.5);
-        EXPECT_NEAR(page.LargeurEncre(), 40, 0.5);
-        EXPECT_NEAR(page.HauteurEncre(), 40, 0.5);
-        // The centre given is at the centre of the page.
-        EXPECT_NEAR((page.gaucheMM + page.droiteMM) / 2, c.largeurPage / 2, 0.3);
-        EXPECT_NEAR((page.hautMM + page.basMM) / 2, c.hauteurPage / 2, 0.3);
-    }
+    std::string erreurs;
+    ASSERT_EQ(Imprime({"--imprime", Pdf().toStdString(), "--echelle", "2", "--centre", "5,5", "--page", "A5",
+                       "--paysage"},
+                      erreurs),
+              SortieSansMessage)
+        << erreurs;
+    const test::EncrePage page = test::MesurePagePdf(Pdf());
+    ASSERT_TRUE(page.encre);
+    EXPECT_NEAR(page.largeurMM, 210, 0.5);
+    EXPECT_NEAR(page.hauteurMM, 148, 0.5);
+    EXPECT_NEAR(page.LargeurEncre(), 40, 0.5);
+    EXPECT_NEAR(page.HauteurEncre(), 40, 0.5);
+    // The centre given is at the centre of the page.
+    EXPECT_NEAR((page.gaucheMM + page.droiteMM) / 2, 105, 0.3);
+    EXPECT_NEAR((page.hautMM + page.basMM) / 2, 74, 0.3);
     EXPECT_EQ(test::TitrePdf(Pdf()), QStringLiteral("Impression :Velk - cercle.vlk"));
 }
 
