@@ -308,7 +308,7 @@ bool MoteurConstruction::FormKeyPress(QChar caractere, bool ongletGraphique)
     // Decided here: a lower-case "e" reaches the value dialog as "E".
     const QChar premier = u == 'e' ? QChar(QLatin1Char('E')) : caractere;
     std::size_t nombre = 0;
-    const Frappe* frappes = Frappes(nombre);
+    const Frappe* frappes = FrappesOutil(outil_, nombre);
     const QByteArray signature = signature_.toLatin1();
     for (std::size_t i = 0; i < nombre; ++i) {
         const Frappe& f = frappes[i];
@@ -326,6 +326,24 @@ bool MoteurConstruction::FormKeyPress(QChar caractere, bool ongletGraphique)
 
 // ---- Tools through their tables ----
 
+const MoteurConstruction::Transition* MoteurConstruction::TransitionsOutil(int outil,
+                                                                          std::size_t& nombre)
+{
+    switch (outil) {
+    case OutilCercle:
+    case OutilArc3: return TransitionsCercles(nombre);
+    case OutilArc: return TransitionsArc(nombre);
+    case OutilRotation:
+    case OutilSymetrie: return TransitionsRotationSymetrie(nombre);
+    default: return Transitions(nombre);
+    }
+}
+
+const MoteurConstruction::Frappe* MoteurConstruction::FrappesOutil(int outil, std::size_t& nombre)
+{
+    return outil == OutilCercle ? FrappesCercles(nombre) : Frappes(nombre);
+}
+
 bool MoteurConstruction::Accepte(const FiltrePrise& f, const TElementsProches& e)
 {
     if (f.point >= 0 && (e.PointTrouve != 0) != (f.point != 0))
@@ -340,7 +358,7 @@ bool MoteurConstruction::Accepte(const FiltrePrise& f, const TElementsProches& e
 void MoteurConstruction::ClicOutil(int colonne, int ligne)
 {
     std::size_t nombre = 0;
-    const Transition* lignes = Transitions(nombre);
+    const Transition* lignes = TransitionsOutil(outil_, nombre);
     const QByteArray signature = signature_.toLatin1();
     Clic clic;
     clic.colonne = colonne;

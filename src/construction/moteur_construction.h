@@ -74,6 +74,8 @@ public:
     const TRecCercle& Cercle1Sauve() const { return cercle1_; }
     const TRecCercle& Cercle2Sauve() const { return cercle2_; }
     const TRecPoint& PointTravail(int k) const { return points_[k < 1 ? 0 : k > 3 ? 2 : k - 1]; }
+    // The radius typed in the arc tool, read as a real.
+    Reel RayonArc() const { return rayonArc_; }
     // Rotation and symmetry.
     int CentreRotation() const { return centreRotation_; }
     const QString& AngleRotation() const { return angleRotation_; }
@@ -116,6 +118,13 @@ public:
     struct Frappe;
     static const Transition* Transitions(std::size_t& nombre);
     static const Frappe* Frappes(std::size_t& nombre);
+    static const Transition* TransitionsCercles(std::size_t& nombre);
+    static const Transition* TransitionsArc(std::size_t& nombre);
+    static const Transition* TransitionsRotationSymetrie(std::size_t& nombre);
+    static const Frappe* FrappesCercles(std::size_t& nombre);
+    // The click table, and the typed-value table, that serve a tool.
+    static const Transition* TransitionsOutil(int outil, std::size_t& nombre);
+    static const Frappe* FrappesOutil(int outil, std::size_t& nombre);
 
 private:
     // One click of a tool through its table.
@@ -175,6 +184,50 @@ private:
     bool SegmentBissectrice(const Clic& c);
     bool SegmentPerpendiculaireTangente(const Clic& c);
     bool SegmentDeuxCercles(const Clic& c);
+
+    // ---- Circles (outils_cercles.cpp) ----
+    void SauvePoint(int k, int numero);
+    std::optional<QString> DemandeRayon(QChar premier = QChar());
+    bool CerclePoint(const Clic& c);
+    bool CercleDepuisCercle(const Clic& c);
+    bool CerclePointPoint(const Clic& c);
+    bool CerclePointLigne(const Clic& c);
+    bool CerclePointCercle(const Clic& c);
+    bool ValeurCercleCotes(QChar premier);
+    bool ValeurCercleRayon(QChar premier);
+    bool Arc3Point(const Clic& c);
+    bool Arc3DernierPoint(const Clic& c);
+
+    // ---- Arcs of given radius (outils_arc.cpp) ----
+    bool DemandeRayonArc();
+    bool ArcPoint(const Clic& c);
+    bool ArcLigne(const Clic& c);
+    bool ArcCercle(const Clic& c);
+    bool ArcPointPoint(const Clic& c);
+    bool ArcPointLigne(const Clic& c);
+    bool ArcPointCercle(const Clic& c);
+    bool ArcLigneLigne(const Clic& c);
+    bool ArcLigneCercle(const Clic& c);
+    bool ArcCercleCercle(const Clic& c);
+    bool PositionPointPoint(const Clic& c);
+    bool PositionPointLigne(const Clic& c);
+    bool PositionPointCercle(const Clic& c);
+    bool PositionLigneLigne(const Clic& c);
+    bool PositionLigneCercle(const Clic& c);
+    bool PositionCercleCercle(const Clic& c);
+
+    // ---- Rotation and symmetry (outils_rotation_symetrie.cpp) ----
+    bool Copie(char genre, int numero, const QString& transformation, const char* signature);
+    bool RotationCentre(const Clic& c);
+    bool RotationPoint(const Clic& c);
+    bool RotationLigne(const Clic& c);
+    bool RotationCercle(const Clic& c);
+    bool SymetrieCentre(const Clic& c);
+    bool SymetrieAxe(const Clic& c);
+    bool SymetriePoint(const Clic& c);
+    bool SymetrieLigne(const Clic& c);
+    bool SymetrieCercle(const Clic& c);
+    QString Transformation() const;
 
     HoteConstruction& hote_;
     Dialogues& dialogues_;
