@@ -25,6 +25,7 @@ struct Pas {
     char touche = 0;          // 0: a click
     TElementsProches prise;   // what the click's pick finds
     Reel x = 0, y = 0;        // where the click is (world)
+    int choix = -1;           // answer of the choice dialog, asked before the values; -1 none
     std::vector<std::optional<QString>> valeurs; // dialog answers, in order
     const char* signature;    // after the step
     int invite;               // after the step; -1: not checked
@@ -47,6 +48,14 @@ inline Pas Clique(TElementsProches e, Reel x, Reel y, const char* sig, int invit
 inline Pas Bip(TElementsProches e, const char* sig, int invite)
 {
     return Clique(e, 0, 0, sig, invite, true);
+}
+// A click whose step opens the choice dialog (answered choix), then the value dialogs.
+inline Pas Choisit(TElementsProches e, Reel x, Reel y, int choix,
+                   std::vector<std::optional<QString>> valeurs, const char* sig, int invite)
+{
+    Pas p = Clique(e, x, y, sig, invite, false, std::move(valeurs));
+    p.choix = choix;
+    return p;
 }
 inline Pas Tape(char c, std::vector<std::optional<QString>> valeurs, const char* sig, int invite)
 {
@@ -78,6 +87,8 @@ protected:
         Outil(s.outil);
         for (size_t i = 0; i < s.pas.size(); ++i) {
             const Pas& p = s.pas[i];
+            if (p.choix >= 0)
+                dialogues.RepondChoix1(p.choix);
             for (const auto& v : p.valeurs)
                 dialogues.RepondValeur(v);
             const int bips = dialogues.Nombre(G::Bip);
