@@ -102,14 +102,17 @@ bool MoteurConstruction::CercleDepuisCercle(const Clic& c)
         return true;
     }
     if (choix == 2) {
-        // A leading minus becomes the letter I (a smaller circle); anything else is G.
+        // A leading minus becomes the letter I (a smaller circle); anything else is G. A
+        // text that is no number stays as typed, so that the run refuses it rather than
+        // reading what is left after its first minus ("--5" must not become 5 with I).
         const std::optional<QString> s =
             Demande(23, QStringLiteral(" Différence de rayon :"), SaisieQuelconque);
         if (!s)
             return false;
         QString difference = *s;
         QChar lettre = QLatin1Char('G');
-        if (difference.startsWith(QLatin1Char('-'))) {
+        Reel valeur = 0;
+        if (difference.startsWith(QLatin1Char('-')) && LitReel(difference, valeur)) {
             difference.remove(0, 1);
             lettre = QLatin1Char('I');
         }
