@@ -3,6 +3,9 @@
 // records what was asked. Nothing behind it may block a headless test.
 #pragma once
 
+#include "view/forme_canonique.h"
+#include "view/palette.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -56,6 +59,16 @@ public:
     virtual bool DialogueImpression(QPrinter&) { return false; }
     // The system's printer set-up dialog (paper, orientation, margins) on the same printer.
     virtual void ConfigurationImpression(QPrinter&) {}
+    // The colour and layer dialog TFChoixCouleur on the 8 x 2 palette, opened on these
+    // values. OK stores the chosen colour and layer in them and answers true; Cancel and
+    // the close box leave both alone. Where no dialog can be shown the answer is a cancel.
+    virtual bool ChoixCouleur(int& /*couleur*/, int& /*couche*/) { return false; }
+    // The visibility dialog TFChoixVisible, changing the flags in place; true after OK.
+    // Cancel puts the flags back as they were; the close box keeps the changes. Where no
+    // dialog can be shown the flags stay as they are.
+    virtual bool ChoixVisible(TVisibilite& /*visibilite*/) { return false; }
+    // The read-only canonical-form window TFFCanon, until the user closes it.
+    virtual void AfficheFormeCanonique(const ContenuFormeCanonique& /*forme*/) {}
 };
 
 } // namespace velk

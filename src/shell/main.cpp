@@ -51,6 +51,18 @@ public:
     void Bip() override { cible_->Bip(); }
     bool DialogueImpression(QPrinter& imprimante) override { return cible_->DialogueImpression(imprimante); }
     void ConfigurationImpression(QPrinter& imprimante) override { cible_->ConfigurationImpression(imprimante); }
+    bool ChoixCouleur(int& couleur, int& couche) override
+    {
+        return cible_->ChoixCouleur(couleur, couche);
+    }
+    bool ChoixVisible(velk::TVisibilite& visibilite) override
+    {
+        return cible_->ChoixVisible(visibilite);
+    }
+    void AfficheFormeCanonique(const velk::ContenuFormeCanonique& forme) override
+    {
+        cible_->AfficheFormeCanonique(forme);
+    }
 
 private:
     velk::Dialogues* cible_ = nullptr;

@@ -221,6 +221,8 @@ void TFPrincipale::CreeOnglets()
     connect(zoneMenu_, &ZoneMenu::ZoomPrecedentClick, this, &TFPrincipale::ZoomPrecedent);
     connect(zoneMenu_, &ZoneMenu::ZoomSuivantClick, this, &TFPrincipale::ZoomSuivant);
     connect(zoneMenu_, &ZoneMenu::CadrageClick, this, &TFPrincipale::CadrageClick);
+    connect(zoneMenu_, &ZoneMenu::CouleurClick, this, &TFPrincipale::BtnCouleurClick);
+    connect(zoneMenu_, &ZoneMenu::VisibleClick, this, &TFPrincipale::BtnVisibleClick);
     // The engine is created after the tabs: the connections reach it through this.
     connect(zoneMenu_, &ZoneMenu::RetourMenuGeneral, this, [this] {
         moteur_->InitAppli();

@@ -130,6 +130,9 @@ public:
     void DessinMouseMove(int colonne, int ligne);
     void DessinMouseUp(int colonne, int ligne);
     QString Invite() const;
+    // The colour and visibility dialogs (dialogues_graphique.cpp).
+    void BtnCouleurClick();
+    void BtnVisibleClick();
 
     // ---- HoteConstruction ----
     bool ChercheElements(int32_t colonne, int32_t ligne, TElementsProches& reponse) override;
@@ -147,6 +150,7 @@ public:
     void MontreCadre(QPoint coin1, QPoint coin2) override;
     void CacheCadre() override;
     void TermineZoom(QPoint coin1, QPoint coin2) override;
+    void MontreFormeCanonique(QChar genre, int numero) override;
 
     // ---- Printing (impression.cpp) ----
     void ImprimerClick();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -50,6 +51,17 @@ public:
     bool Visible(int32_t couleur, int32_t couche) const
     {
         return CouleurVisible(couleur) && CoucheVisible(couche);
+    }
+
+    // The raw flag of any number 0..255, whatever the palette and layer count (false
+    // outside): what the visibility dialog shows in its cells.
+    bool DrapeauCouleur(int32_t couleur) const
+    {
+        return couleur >= 0 && couleur < 256 && couleurs_[std::size_t(couleur)];
+    }
+    bool DrapeauCouche(int32_t couche) const
+    {
+        return couche >= 0 && couche < 256 && couches_[std::size_t(couche)];
     }
 
     void SetPointsVisibles(bool v) { points_ = v; }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "construction/dialogues.h"
+#include "view/choix_visible.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace velk::test {
@@ -28,7 +30,10 @@ enum class GenreDialogue {
     FichierEnregistrer,
     Bip,
     Impression,
-    ConfigurationImpression
+    ConfigurationImpression,
+    ChoixCouleur,
+    ChoixVisible,
+    FormeCanonique
 };
 
 inline const char* NomGenre(GenreDialogue g)
@@ -45,6 +50,9 @@ inline const char* NomGenre(GenreDialogue g)
     case GenreDialogue::Bip: return "Bip";
     case GenreDialogue::Impression: return "Impression";
     case GenreDialogue::ConfigurationImpression: return "ConfigurationImpression";
+    case GenreDialogue::ChoixCouleur: return "ChoixCouleur";
+    case GenreDialogue::ChoixVisible: return "ChoixVisible";
+    case GenreDialogue::FormeCanonique: return "FormeCanonique";
     }
     return "?";
 }
@@ -61,6 +69,9 @@ struct AppelDialogue {
     QString filtre;           // file dialogs
     QString nomPropose;       // FichierEnregistrer
     QString extension;        // FichierEnregistrer
+    int couleur = 0;          // ChoixCouleur: the values it was opened on
+    int couche = 0;
+    ContenuFormeCanonique forme; // FormeCanonique
 };
 
 class DialoguesScriptes : public Dialogues {
@@ -124,6 +135,26 @@ public:
         Entree e;
         e.genre = GenreDialogue::Impression;
         e.imprimer = imprimer;
+        reponses_.push_back(e);
+        return *this;
+    }
+    // OK with this colour and layer, or nothing for Cancel.
+    DialoguesScriptes& RepondChoixCouleur(std::optional<std::pair<int, int>> couleurCouche)
+    {
+        Entree e;
+        e.genre = GenreDialogue::ChoixCouleur;
+        e.couleurCouche = couleurCouche;
+        reponses_.push_back(e);
+        return *this;
+    }
+    // Clicks on these cells of the visibility dialog, then the way out; the flags follow the
+    // dialog's own rules (Cancel restores them, the close box keeps them).
+    DialoguesScriptes& RepondChoixVisible(std::vector<ItemVisible> bascules, FinDialogue fin)
+    {
+        Entree e;
+        e.genre = GenreDialogue::ChoixVisible;
+        e.bascules = std::move(bascules);
+        e.fin = fin;
         reponses_.push_back(e);
         return *this;
     }
@@ -237,6 +268,46 @@ public:
     {
         appels_.push_back(Appel(GenreDialogue::ConfigurationImpression, QString()));
     }
+    bool ChoixCouleur(int& couleur, int& couche) override
+    {
+        AppelDialogue a = Appel(GenreDialogue::ChoixCouleur, QString());
+        a.couleur = couleur;
+        a.couche = couche;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::ChoixCouleur, QString(), e) || !e.couleurCouche)
+            return false;
+        couleur = e.couleurCouche->first;
+        couche = e.couleurCouche->second;
+        return true;
+    }
+    bool ChoixVisible(TVisibilite& visibilite) override
+    {
+        appels_.push_back(Appel(GenreDialogue::ChoixVisible, QString()));
+        Entree e;
+        if (!Prend(GenreDialogue::ChoixVisible, QString(), e))
+            return false;
+        SessionChoixVisible session(visibilite);
+        for (const ItemVisible& item : e.bascules)
+            session.Bascule(item);
+        return session.Termine(e.fin);
+    }
+    // Shown and closed at once: nothing to answer.
+    void AfficheFormeCanonique(const ContenuFormeCanonique& forme) override
+    {
+        AppelDialogue a = Appel(GenreDialogue::FormeCanonique, QString(forme.genre));
+        a.forme = forme;
+        appels_.push_back(a);
+    }
+    // The forms shown, in order.
+    std::vector<ContenuFormeCanonique> Formes() const
+    {
+        std::vector<ContenuFormeCanonique> r;
+        for (const auto& a : appels_)
+            if (a.genre == GenreDialogue::FormeCanonique)
+                r.push_back(a.forme);
+        return r;
+    }
 
 private:
     static AppelDialogue Appel(GenreDialogue g, const QString& texte)
@@ -255,6 +326,9 @@ private:
         ChoixFichierOuvrir ouvrir;
         QString chemin;
         bool imprimer = false;
+        std::optional<std::pair<int, int>> couleurCouche;
+        std::vector<ItemVisible> bascules;
+        FinDialogue fin = FinDialogue::Annule;
     };
 
     // Takes the next scripted answer when it is of the kind asked; otherwise fails the

@@ -4,6 +4,9 @@
 
 #include "construction/qt/choix1.h"
 #include "construction/qt/saisie.h"
+#include "view/qt/tf_choix_couleur.h"
+#include "view/qt/tf_choix_visible.h"
+#include "view/qt/tf_fcanon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,8 +20,12 @@
 namespace velk {
 
 DialoguesQt::DialoguesQt(QWidget* parent)
-    : parent_(parent), saisie_(new TFSaisie(*this, parent)), choix_(new TFChoix1(parent))
+    : parent_(parent), saisie_(new TFSaisie(*this, parent)), choix_(new TFChoix1(parent)),
+      couleur_(new TFChoixCouleur(parent)), visible_(new TFChoixVisible(parent)),
+      fcanon_(new TFFCanon(parent))
 {
+    // 16 colours in 8 columns and 2 rows, 32 layers.
+    visible_->PrepareVisible(8, 2, NombreCouches);
 }
 
 DialoguesQt::~DialoguesQt()
@@ -27,6 +34,9 @@ DialoguesQt::~DialoguesQt()
     if (!parent_) {
         delete saisie_;
         delete choix_;
+        delete couleur_;
+        delete visible_;
+        delete fcanon_;
     }
 }
 
@@ -157,6 +167,29 @@ void DialoguesQt::ConfigurationImpression(QPrinter& imprimante)
 {
     QPageSetupDialog dialogue(&imprimante, parent_);
     dialogue.exec();
+}
+
+bool DialoguesQt::ChoixCouleur(int& couleur, int& couche)
+{
+    couleur_->NbColonnes = 8;
+    couleur_->NbRangees = 2;
+    couleur_->CouleurChoisie = couleur;
+    couleur_->CoucheChoisie = couche;
+    if (!couleur_->Execute())
+        return false;
+    couleur = couleur_->CouleurChoisie;
+    couche = couleur_->CoucheChoisie;
+    return true;
+}
+
+bool DialoguesQt::ChoixVisible(TVisibilite& visibilite)
+{
+    return visible_->Execute(visibilite);
+}
+
+void DialoguesQt::AfficheFormeCanonique(const ContenuFormeCanonique& forme)
+{
+    fcanon_->AfficheFormeCanonique(forme);
 }
 
 } // namespace velk

@@ -1,6 +1,7 @@
 // The real modal dialogs behind the Dialogues interface: French message boxes, the value
 // and choice dialogs, the file dialogs (the open one with its read-only box), and the
-// print and printer set-up dialogs.
+// print and printer set-up dialogs, and the graphic view's colour, visibility and
+// canonical-form dialogs.
 #pragma once
 
 #include "construction/dialogues.h"
@@ -13,6 +14,9 @@ namespace velk {
 
 class TFSaisie;
 class TFChoix1;
+class TFChoixCouleur;
+class TFChoixVisible;
+class TFFCanon;
 
 class DialoguesQt : public Dialogues {
 public:
@@ -35,9 +39,15 @@ public:
     void Bip() override;
     bool DialogueImpression(QPrinter& imprimante) override;
     void ConfigurationImpression(QPrinter& imprimante) override;
+    bool ChoixCouleur(int& couleur, int& couche) override;
+    bool ChoixVisible(TVisibilite& visibilite) override;
+    void AfficheFormeCanonique(const ContenuFormeCanonique& forme) override;
 
     TFSaisie& Saisie() { return *saisie_; }
     TFChoix1& Choix() { return *choix_; }
+    TFChoixCouleur& ChoixCouleurDialogue() { return *couleur_; }
+    TFChoixVisible& ChoixVisibleDialogue() { return *visible_; }
+    TFFCanon& FCanon() { return *fcanon_; }
 
     // Turns a filter written "Texte|*.ext|Texte|*.*" into Qt's "Texte (*.ext);;..." form;
     // a filter already in Qt's form is returned unchanged.
@@ -47,6 +57,9 @@ private:
     QWidget* parent_;
     TFSaisie* saisie_;
     TFChoix1* choix_;
+    TFChoixCouleur* couleur_;
+    TFChoixVisible* visible_;
+    TFFCanon* fcanon_;
 };
 
 } // namespace velk
