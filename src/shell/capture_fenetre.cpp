@@ -48,6 +48,20 @@ public:
         return {};
     }
     void Bip() override {}
+    bool ChoixCouleur(int&, int&) override
+    {
+        Note("Couleur", QString());
+        return false;
+    }
+    bool ChoixVisible(velk::TVisibilite&) override
+    {
+        Note("Visible", QString());
+        return false;
+    }
+    void AfficheFormeCanonique(const velk::ContenuFormeCanonique& forme) override
+    {
+        Note("Forme canonique", QString(forme.genre) + QString::number(forme.numero));
+    }
 
     int Nombre() const { return nombre_; }
 
