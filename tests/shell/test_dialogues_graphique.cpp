@@ -95,37 +95,35 @@ TEST_F(DialoguesGraphique, VisibilityRedrawsAfterEveryAnswer)
     }
 }
 
-TEST_F(DialoguesGraphique, AHiddenLayerIsNeitherDrawnNorPicked)
+// A hidden layer, or a hidden kind whatever the colour and layer, is neither drawn nor
+// picked; what stays visible under the same click is.
+TEST_F(DialoguesGraphique, HiddenElementsAreNeitherDrawnNorPicked)
 {
-    TFPrincipale& f = DemarreAvec({"P1:=20,20,12,3", "P2:=-20,20,12,4"});
-    dialogues_.RepondChoixVisible({{GenreVisible::Couche, 3}}, FinDialogue::Ok);
-    f.Palettes().AffichePalette(ZoneMenu::MenuChainer);
-    Bouton("BtnVisible4")->click();
-    EXPECT_EQ(Couleur(20, 20), Blanc);
-    EXPECT_EQ(Couleur(-20, 20), QColor(255, 255, 0));
-
-    Bouton("BtnFCanon4")->click();
-    Clique(20, 20);
-    EXPECT_EQ(dialogues_.Nombre(G::FormeCanonique), 0);
-    EXPECT_EQ(f.Mode(), ModeSouris::FormeCanonique);
-    Clique(-20, 20);
-    ASSERT_EQ(dialogues_.Formes().size(), 1u);
-    EXPECT_EQ(dialogues_.Formes()[0].numero, 2);
-}
-
-TEST_F(DialoguesGraphique, AHiddenKindIsNotPickedWhateverItsColourAndLayer)
-{
-    TFPrincipale& f = Demarre();
-    dialogues_.RepondChoixVisible({{GenreVisible::Lignes, 0}}, FinDialogue::Ok);
-    Bouton("BtnVisible1")->click();
-    EXPECT_EQ(Couleur(40, 0), Blanc);
-    Bouton("BtnFCanon1")->click();
-    Clique(40, 0); // on the X axis
-    EXPECT_EQ(dialogues_.Nombre(G::FormeCanonique), 0);
-    Clique(0, 0); // the origin's point is still there
-    ASSERT_EQ(dialogues_.Formes().size(), 1u);
-    EXPECT_EQ(dialogues_.Formes()[0].genre, QLatin1Char('P'));
-    EXPECT_EQ(f.Mode(), ModeSouris::Aucun);
+    struct Cas {
+        ItemVisible cache;
+        Reel x, y;     // a hidden element alone
+        Reel xv, yv;   // a visible one
+        char genre;    // what the click on the visible one shows
+    } const cas[] = {
+        {{GenreVisible::Couche, 3}, 20, 20, -20, 20, 'P'},
+        {{GenreVisible::Lignes, 0}, 40, 0, 0, 0, 'P'},
+        {{GenreVisible::Points, 0}, 20, 20, 0, 0, 'L'},
+    };
+    for (const Cas& c : cas) {
+        TFPrincipale& f = DemarreAvec({"P1:=20,20,12,3", "P2:=-20,20,12,4"});
+        dialogues_.EffaceAppels();
+        dialogues_.RepondChoixVisible({c.cache}, FinDialogue::Ok);
+        f.Palettes().AffichePalette(ZoneMenu::MenuChainer);
+        Bouton("BtnVisible4")->click();
+        EXPECT_EQ(Couleur(c.x, c.y), Blanc) << int(c.cache.genre);
+        Bouton("BtnFCanon4")->click();
+        Clique(c.x, c.y);
+        EXPECT_EQ(dialogues_.Nombre(G::FormeCanonique), 0) << int(c.cache.genre);
+        EXPECT_EQ(f.Mode(), ModeSouris::FormeCanonique);
+        Clique(c.xv, c.yv);
+        ASSERT_EQ(dialogues_.Formes().size(), 1u) << int(c.cache.genre);
+        EXPECT_EQ(dialogues_.Formes()[0].genre, QLatin1Char(c.genre));
+    }
 }
 
 TEST_F(DialoguesGraphique, CanonicalFormModePicksPointThenLineThenCircle)

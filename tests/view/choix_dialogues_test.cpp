@@ -1,5 +1,5 @@
-// The arithmetic and rules behind the colour and visibility dialogs: sizes and places for
-// a grid, swatch under a pixel, arrow keys, the cells' meaning, and the snapshot rules.
+// The arithmetic behind the colour and visibility dialogs: sizes and places for a grid,
+// the swatch under a pixel, arrow keys and the cells' meaning.
 #include "view/choix_couleur.h"
 #include "view/choix_visible.h"
 
@@ -125,7 +125,6 @@ TEST(ChoixVisible, SmallGridsGrowToHoldEveryCell)
         int colonnes, rangees, couches, largeur, marge, ok, annule;
     } const cas[] = {
         {1, 1, 0, 222, 91, 20, 120},
-        {4, 1, 8, 222, 34, 20, 120},
         {16, 16, 300, 652, 20, 163, 406},
     };
     for (const Cas& c : cas) {
@@ -137,36 +136,6 @@ TEST(ChoixVisible, SmallGridsGrowToHoldEveryCell)
         EXPECT_EQ(d.gaucheAnnule, c.annule);
         EXPECT_LE(d.couches, 256);
         EXPECT_LT(d.Case(d.NombreCases() - 1).bottom(), d.hautBoutons);
-    }
-}
-
-TEST(ChoixVisible, CancelRestoresTheSnapshotAndTheCloseBoxKeepsTheChanges)
-{
-    const ItemVisible couleur9{GenreVisible::Couleur, 9};
-    const ItemVisible couche3{GenreVisible::Couche, 3};
-    const ItemVisible lignes{GenreVisible::Lignes, 0};
-    struct Cas {
-        FinDialogue fin;
-        bool resultat, cache;
-    } const cas[] = {
-        {FinDialogue::Ok, true, true},
-        {FinDialogue::Annule, false, false},
-        {FinDialogue::Fermeture, false, true},
-    };
-    for (const Cas& c : cas) {
-        TVisibilite drapeaux;
-        drapeaux.SetCerclesVisibles(false); // hidden before the opening: stays so
-        SessionChoixVisible session(drapeaux);
-        session.Bascule(couleur9);
-        session.Bascule(couche3);
-        session.Bascule(lignes);
-        session.Bascule(couche3); // clicked twice: back on
-        EXPECT_EQ(session.Termine(c.fin), c.resultat) << int(c.fin);
-        EXPECT_EQ(drapeaux.CouleurVisible(9), !c.cache) << int(c.fin);
-        EXPECT_EQ(drapeaux.LignesVisibles(), !c.cache) << int(c.fin);
-        EXPECT_TRUE(drapeaux.CoucheVisible(3));
-        EXPECT_FALSE(drapeaux.CerclesVisibles());
-        EXPECT_TRUE(drapeaux.CouleurVisible(8));
     }
 }
 

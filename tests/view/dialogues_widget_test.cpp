@@ -79,22 +79,16 @@ TEST_F(DialoguesVue, ColourDialogIsLaidOutForItsGrid)
     EXPECT_EQ(d.size(), QSize(260, 203));
     ASSERT_NE(o.couche, nullptr);
     EXPECT_EQ(o.couche->value(), 4);
-    EXPECT_EQ(o.couche->minimum(), 0);
     EXPECT_EQ(o.couche->maximum(), 31);
     EXPECT_EQ(o.couche->pos(), QPoint(165, 98));
     EXPECT_EQ(o.Bouton("BtnOk")->pos(), QPoint(32, 133));
-    EXPECT_EQ(o.Bouton("BtnOk")->text(), QStringLiteral("&Ok"));
     EXPECT_TRUE(o.Bouton("BtnOk")->isDefault());
     EXPECT_EQ(o.Bouton("BtnCancel")->pos(), QPoint(144, 133));
-    EXPECT_EQ(o.Bouton("BtnCancel")->text(), QStringLiteral("&Annule"));
-    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelCouche"))->text(),
-              QStringLiteral("Couche active  (0..31) :"));
     EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelCouleur"))->pos().y(), 75);
 
     ChoixCouleurOuvert un(1, 1, 5, 0);
     EXPECT_EQ(un.dialogue.size(), QSize(242, 182));
     EXPECT_EQ(un.dialogue.CouleurChoisie, 0); // brought into the one colour there is
-    EXPECT_EQ(un.Bouton("BtnOk")->pos(), QPoint(20, 112));
     EXPECT_EQ(un.Bouton("BtnCancel")->pos(), QPoint(140, 112));
 }
 
@@ -272,9 +266,7 @@ TEST_F(DialoguesVue, CanonicalFormShowsTheRowsOfItsKind)
     f.Remplit(FormeLigne(l));
     f.show();
     EXPECT_EQ(f.size(), QSize(360, 400));
-    EXPECT_EQ(f.BoutonOk()->objectName(), QStringLiteral("BitBtnOk"));
     EXPECT_EQ(f.BoutonOk()->y(), 330);
-    EXPECT_EQ(f.Titre(RangRayon)->text(), QStringLiteral("Angle : "));
     EXPECT_EQ(f.Valeur(RangRayon)->text(), QStringLiteral("90"));
     EXPECT_EQ(f.Valeur(RangRayon)->pos(), QPoint(144, 160));
     EXPECT_EQ(f.Titre(RangYFin)->pos(), QPoint(16, 288));
@@ -287,7 +279,6 @@ TEST_F(DialoguesVue, CanonicalFormShowsTheRowsOfItsKind)
     // The same window then shows a point: fewer rows, a shorter frame.
     f.Remplit(FormePoint(TRecPoint{4, 7, 8, 1, 0}));
     EXPECT_EQ(f.size(), QSize(360, 250));
-    EXPECT_EQ(f.Titre(RangNum)->text(), QStringLiteral("Point numéro : "));
     EXPECT_EQ(f.Titre(RangX)->text(), QStringLiteral("Coordonnée X : "));
     EXPECT_FALSE(f.Valeur(RangRayon)->isVisible());
     EXPECT_FALSE(f.Cadre(CadreXdYd)->isVisible());

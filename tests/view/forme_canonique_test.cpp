@@ -71,26 +71,6 @@ void VerifieRangs(const ContenuFormeCanonique& f, const Attendu (&attendus)[Nomb
     }
 }
 
-TEST(FormeCanonique, PointRows)
-{
-    const TRecPoint p{12, 1.5L, -2, 3, 7};
-    const ContenuFormeCanonique f = FormePoint(p);
-    EXPECT_EQ(f.genre, QLatin1Char('P'));
-    EXPECT_EQ(f.numero, 12);
-    EXPECT_EQ(f.hauteur, 250);
-    EXPECT_EQ(f.hauteurCadreXY, 57);
-    EXPECT_FALSE(f.centre);
-    const Attendu attendus[NombreRangsForme] = {
-        {"Point numéro : ", "12"}, {"Couleur :", "3"}, {"Couche :", "7"},
-        {"Coordonnée X : ", "1.5"}, {"Coordonnée Y : ", "-2"}, {nullptr, nullptr},
-        {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr},
-        {nullptr, nullptr}, {nullptr, nullptr}};
-    VerifieRangs(f, attendus);
-    const bool cadres[NombreCadresForme] = {true, true, true, false, false, false};
-    for (int c = 0; c < NombreCadresForme; ++c)
-        EXPECT_EQ(f.CadreVisible(CadreForme(c)), cadres[c]) << c;
-}
-
 TEST(FormeCanonique, LineRows)
 {
     TRecLigne l{3, 1, 2, Pi / 4, 10, 20, 30, 40, 9, 31};
