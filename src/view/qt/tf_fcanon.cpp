@@ -87,10 +87,8 @@ TFFCanon::TFFCanon(QWidget* parent) : QDialog(parent)
         titre->setObjectName(QString::fromLatin1(kRangs[r].titre));
         titre->setFont(gras);
         titre->setGeometry(GaucheTitre, kRangs[r].haut, GaucheValeur - GaucheTitre - 4, 18);
-        if (kRangs[r].texteFixe) {
+        if (kRangs[r].texteFixe)
             titre->setText(QString::fromUtf8(kRangs[r].texteFixe));
-            titre->setAccessibleName(titre->text());
-        }
         auto* valeur = new QLabel(this);
         valeur->setObjectName(QString::fromLatin1(kRangs[r].valeur));
         valeur->setGeometry(GaucheValeur, kRangs[r].haut, Largeur - GaucheValeur - 16, 18);
@@ -117,12 +115,9 @@ void TFFCanon::Remplit(const ContenuFormeCanonique& forme)
         const LigneForme& ligne = forme.rangs[size_t(r)];
         QLabel* titre = titres_[size_t(r)];
         QLabel* valeur = valeurs_[size_t(r)];
-        if (!kRangs[r].texteFixe && ligne.visible) {
+        if (!kRangs[r].texteFixe && ligne.visible)
             titre->setText(ligne.titre);
-            titre->setAccessibleName(ligne.titre.trimmed());
-        }
         valeur->setText(ligne.valeur);
-        valeur->setAccessibleName(titre->accessibleName());
         titre->setVisible(ligne.visible);
         valeur->setVisible(ligne.visible);
     }
