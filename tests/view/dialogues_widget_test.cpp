@@ -46,6 +46,18 @@ protected:
                             cible->mapToGlobal(QPointF(ou)), bouton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(cible, &relache);
     }
+    static void Glisse(QWidget* cible, QPointF de, QPointF a)
+    {
+        QMouseEvent appui(QEvent::MouseButtonPress, de, cible->mapToGlobal(de), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(cible, &appui);
+        QMouseEvent bouge(QEvent::MouseMove, a, cible->mapToGlobal(a), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(cible, &bouge);
+        QMouseEvent relache(QEvent::MouseButtonRelease, a, cible->mapToGlobal(a), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cible, &relache);
+    }
     static QImage Capture(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     static QColor Couleur(const CouleurRVB& c) { return QColor(c.Rouge, c.Vert, c.Bleu); }
 };
@@ -289,11 +301,13 @@ TEST_F(DialoguesVue, CanonicalFormShowsTheRowsOfItsKind)
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(DialoguesVue, CtrlCCopiesTheWholeForm)
+TEST_F(DialoguesVue, ValuesAreSelectableAndCtrlCCopiesTheWholeForm)
 {
     TFFCanon f;
     f.Remplit(FormePoint(TRecPoint{1, 0.1L, -3, 2, 9}));
     f.show();
+    Glisse(f.Valeur(RangX), QPointF(1, 5), QPointF(40, 5));
+    EXPECT_EQ(f.Valeur(RangX)->selectedText(), QStringLiteral("0.1"));
     QApplication::clipboard()->clear();
     Touche(f.BoutonOk(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
