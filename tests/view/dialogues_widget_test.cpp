@@ -139,18 +139,19 @@ TEST_F(DialoguesVue, MouseSelectsASwatchWithTheLeftButtonOnly)
 
 TEST_F(DialoguesVue, ColourDialogWaysOut)
 {
-    enum Fin { Ok, BoutonAnnule, Echap, CaseFermeture };
+    enum Fin { Ok, Entree, BoutonAnnule, Echap, CaseFermeture };
     struct Cas {
         Fin fin;
         bool resultat;
         int couche;
-    } const cas[] = {{Ok, true, 7}, {BoutonAnnule, false, 2}, {Echap, false, 2},
+    } const cas[] = {{Ok, true, 7}, {Entree, true, 7}, {BoutonAnnule, false, 2}, {Echap, false, 2},
                      {CaseFermeture, false, 2}};
     for (const Cas& c : cas) {
         ChoixCouleurOuvert o(8, 2, 1, 2);
         o.couche->setValue(7);
         switch (c.fin) {
         case Ok: o.Bouton("BtnOk")->click(); break;
+        case Entree: Touche(o.couche, Qt::Key_Return); break;
         case BoutonAnnule: o.Bouton("BtnCancel")->click(); break;
         case Echap: Touche(o.couche, Qt::Key_Escape); break;
         case CaseFermeture: o.dialogue.close(); break;
