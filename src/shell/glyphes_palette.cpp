@@ -1,5 +1,5 @@
-// Palette glyphs: line drawings on a 20-pixel grid, one per button kind, drawn at run time
-// so that the palettes read at a glance without any image file.
+// Palette glyphs: line drawings on a 20-unit grid shown at 16 pixels, one per button kind,
+// drawn at run time so that the palettes read at a glance without any image file.
 #include "shell/glyphes_palette.h"
 
 #include <QPainter>
@@ -12,7 +12,8 @@ namespace velk {
 
 namespace {
 
-constexpr int kTaille = 20;
+constexpr int kGrille = 20;
+constexpr int kTaille = 16;
 const QColor kTrait(30, 30, 30);
 const QColor kAccent(0, 90, 200);
 
@@ -221,6 +222,7 @@ QIcon GlyphePalette(const QString& nom)
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(double(kTaille) / kGrille, double(kTaille) / kGrille);
         Dessine(p, nom);
     }
     return QIcon(image);

@@ -4,6 +4,8 @@
 
 #include "shell/glyphes_palette.h"
 
+#include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -39,12 +41,25 @@ const Outil kOutilsCotation[] = {
     {14, "BtnCoteSuiv", "Cote suiv.", "", true},
 };
 
+constexpr int kLargeurPalette = 140;
+
 } // namespace
 
 ZoneMenu::ZoneMenu(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ZoneMenu"));
-    auto* pile = new QVBoxLayout(this);
+    // The column scrolls when the window is too short for a palette, so that the palettes
+    // never set the window's least height.
+    auto* defilement = new QScrollArea(this);
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    defilement->setWidgetResizable(true);
+    auto* contenu = new QWidget;
+    contenu->setFixedWidth(kLargeurPalette);
+    auto* externe = new QVBoxLayout(this);
+    externe->setContentsMargins(0, 0, 0, 0);
+    externe->addWidget(defilement);
+    auto* pile = new QVBoxLayout(contenu);
     pile->setContentsMargins(0, 0, 0, 0);
     pile->setSpacing(0);
     for (int p = 0; p < 4; ++p) {
@@ -62,7 +77,8 @@ ZoneMenu::ZoneMenu(QWidget* parent) : QWidget(parent)
         Exclusif({c.selection, c.gomme, c.zoom});
     }
     AffichePalette(MenuGeneral);
-    setFixedWidth(140);
+    defilement->setWidget(contenu);
+    setFixedWidth(kLargeurPalette + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 QToolButton* ZoneMenu::AjouteBouton(QVBoxLayout* colonne, const QString& nom,
@@ -80,7 +96,7 @@ QToolButton* ZoneMenu::AjouteBouton(QVBoxLayout* colonne, const QString& nom,
     b->setEnabled(actif);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     b->setIcon(GlyphePalette(nom));
-    b->setIconSize(QSize(20, 20));
+    b->setIconSize(QSize(16, 16));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setFocusPolicy(Qt::NoFocus);
     colonne->addWidget(b);
@@ -125,7 +141,7 @@ QWidget* ZoneMenu::CreePalette(Palette p)
     palette->setObjectName(QString::fromLatin1(kNoms[p]));
     auto* colonne = new QVBoxLayout(palette);
     colonne->setContentsMargins(2, 2, 2, 2);
-    colonne->setSpacing(2);
+    colonne->setSpacing(1);
 
     switch (p) {
     case MenuGeneral: {
