@@ -1,6 +1,11 @@
-// Palettes of the graphic tab.
+// Palettes of the graphic tab: the buttons of each palette with their hints, groups and
+// enabled states, and the switches between palettes.
 #include "shell/zone_menu.h"
 
+#include "shell/glyphes_palette.h"
+
+#include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,12 +41,25 @@ const Outil kOutilsCotation[] = {
     {14, "BtnCoteSuiv", "Cote suiv.", "", true},
 };
 
+constexpr int kLargeurPalette = 140;
+
 } // namespace
 
 ZoneMenu::ZoneMenu(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ZoneMenu"));
-    auto* pile = new QVBoxLayout(this);
+    // The column scrolls when the window is too short for a palette, so that the palettes
+    // never set the window's least height.
+    auto* defilement = new QScrollArea(this);
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    defilement->setWidgetResizable(true);
+    auto* contenu = new QWidget;
+    contenu->setFixedWidth(kLargeurPalette);
+    auto* externe = new QVBoxLayout(this);
+    externe->setContentsMargins(0, 0, 0, 0);
+    externe->addWidget(defilement);
+    auto* pile = new QVBoxLayout(contenu);
     pile->setContentsMargins(0, 0, 0, 0);
     pile->setSpacing(0);
     for (int p = 0; p < 4; ++p) {
@@ -59,7 +77,8 @@ ZoneMenu::ZoneMenu(QWidget* parent) : QWidget(parent)
         Exclusif({c.selection, c.gomme, c.zoom});
     }
     AffichePalette(MenuGeneral);
-    setFixedWidth(120);
+    defilement->setWidget(contenu);
+    setFixedWidth(kLargeurPalette + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 QToolButton* ZoneMenu::AjouteBouton(QVBoxLayout* colonne, const QString& nom,
@@ -71,10 +90,14 @@ QToolButton* ZoneMenu::AjouteBouton(QVBoxLayout* colonne, const QString& nom,
     b->setText(texte);
     b->setToolTip(indice);
     b->setStatusTip(indice);
+    // Assistive tools name a button by its hint, or by its caption when it has none.
+    b->setAccessibleName(indice.isEmpty() ? texte : indice);
     b->setCheckable(bascule);
     b->setEnabled(actif);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setIcon(GlyphePalette(nom));
+    b->setIconSize(QSize(16, 16));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setFocusPolicy(Qt::NoFocus);
     colonne->addWidget(b);
     if (bascule)
@@ -118,17 +141,21 @@ QWidget* ZoneMenu::CreePalette(Palette p)
     palette->setObjectName(QString::fromLatin1(kNoms[p]));
     auto* colonne = new QVBoxLayout(palette);
     colonne->setContentsMargins(2, 2, 2, 2);
-    colonne->setSpacing(2);
+    colonne->setSpacing(1);
 
     switch (p) {
     case MenuGeneral: {
         QToolButton* construction =
             AjouteBouton(colonne, "BtnConstruction", "Construction", "Construction", false);
-        AjouteBouton(colonne, "BtnCotation", "Cotation", "Cotation", false, false);
+        QToolButton* cotation =
+            AjouteBouton(colonne, "BtnCotation", "Cotation", "Cotation", false, false);
         QToolButton* chainer = AjouteBouton(colonne, "BtnChainer", "Chainer", "Chainer", false);
         connect(construction, &QToolButton::clicked, this,
-                [this] { AffichePalette(MenuConstruction); });
-        connect(chainer, &QToolButton::clicked, this, [this] { AffichePalette(MenuChainer); });
+                [this] { QuitteMenuGeneral(MenuConstruction); });
+        connect(cotation, &QToolButton::clicked, this,
+                [this] { QuitteMenuGeneral(MenuCotation); });
+        connect(chainer, &QToolButton::clicked, this,
+                [this] { QuitteMenuGeneral(MenuChainer); });
         break;
     }
     case MenuConstruction:
@@ -160,19 +187,20 @@ QWidget* ZoneMenu::CreePalette(Palette p)
     case MenuChainer: {
         QToolButton* debutForme =
             AjouteBouton(colonne, "BtnDebutForme", "Début de forme", "Début de forme", false);
-        AjouteBouton(colonne, "BtnFinForme", "Fin de forme", "Fin de forme", false, false);
+        QToolButton* finForme =
+            AjouteBouton(colonne, "BtnFinForme", "Fin de forme", "Fin de forme", false, false);
+        // The chaining palette stays shown, behind the construction palette.
         connect(debutForme, &QToolButton::clicked, this,
-                [this] { AffichePalette(MenuConstruction); });
+                [this] { QuitteMenuGeneral(MenuConstruction); });
+        connect(finForme, &QToolButton::clicked, this,
+                [this] { QuitteMenuGeneral(MenuChainer); });
         break;
     }
     }
     if (p != MenuGeneral) {
         QToolButton* retour = AjouteBouton(colonne, "BtnMenuGeneral" + QString::number(p + 1),
                                            "Menu général", "Menu général", false);
-        connect(retour, &QToolButton::clicked, this, [this] {
-            AffichePalette(MenuGeneral);
-            emit RetourMenuGeneral();
-        });
+        connect(retour, &QToolButton::clicked, this, &ZoneMenu::RetourGeneral);
     }
     colonne->addSpacing(8);
     AjouteCommuns(colonne, int(p) + 1);
@@ -197,9 +225,31 @@ void ZoneMenu::Exclusif(const std::vector<QToolButton*>& groupe)
 
 void ZoneMenu::AffichePalette(Palette p)
 {
+    montrees_.fill(false);
+    montrees_[size_t(p)] = true;
     visible_ = p;
+    MontrePalettes();
+}
+
+void ZoneMenu::QuitteMenuGeneral(Palette p)
+{
+    montrees_[MenuGeneral] = false;
+    montrees_[size_t(p)] = true;
+    visible_ = p;
+    MontrePalettes();
+}
+
+void ZoneMenu::RetourGeneral()
+{
+    AffichePalette(MenuGeneral);
+    emit RetourMenuGeneral();
+}
+
+void ZoneMenu::MontrePalettes()
+{
+    // Each palette fills the column: only the one in front is on screen.
     for (int i = 0; i < 4; ++i)
-        palettes_[size_t(i)]->setVisible(i == int(p));
+        palettes_[size_t(i)]->setVisible(i == int(visible_));
 }
 
 void ZoneMenu::SetPrecedentActif(bool actif)

@@ -1,7 +1,10 @@
 // The left strip of the graphic tab: the four palettes (general, construction, dimensioning,
-// chaining), one visible at a time. Each palette carries its own copy of the common buttons
-// (selection, eraser, framing, zoom, previous and next view, colour, visibility, canonical
-// forms); the copies share one signal and their states are kept together.
+// chaining), each filling the column. Normally one is shown; after "Début de forme" the
+// chaining palette stays shown behind the construction palette, which is in front. Each
+// palette carries its own copy of the common buttons (selection, eraser, framing, zoom,
+// previous and next view, colour, visibility, canonical forms); the copies share one
+// signal. Every button shows a glyph beside its caption, its hint as tool tip, status tip
+// and accessible name.
 #pragma once
 
 #include <QWidget>
@@ -21,8 +24,18 @@ public:
 
     explicit ZoneMenu(QWidget* parent = nullptr);
 
+    // The palette in front.
     Palette PaletteVisible() const { return visible_; }
+    // Whether a palette is shown, in front or behind.
+    bool PaletteMontree(Palette p) const { return montrees_[size_t(p)]; }
+    // Shows this palette alone.
     void AffichePalette(Palette p);
+
+    // The palette switches of the buttons: the general palette is hidden and p shown in
+    // front (construction, dimensioning or chaining).
+    void QuitteMenuGeneral(Palette p);
+    // A "Menu général" button: every other palette is hidden, then RetourMenuGeneral.
+    void RetourGeneral();
 
     // Enables the four copies of "previous" / "next".
     void SetPrecedentActif(bool actif);
@@ -74,6 +87,7 @@ private:
     QWidget* CreePalette(Palette p);
     QToolButton* AjouteBouton(QVBoxLayout* colonne, const QString& nom, const QString& texte,
                               const QString& indice, bool bascule, bool actif = true);
+    void MontrePalettes();
     void AjouteCommuns(QVBoxLayout* colonne, int suffixe);
     void Exclusif(const std::vector<QToolButton*>& groupe);
 
@@ -82,6 +96,7 @@ private:
     std::vector<QToolButton*> bascules_;
     std::array<QToolButton*, 15> outils_{}; // by tool number, 1 to 14
     Palette visible_ = MenuGeneral;
+    std::array<bool, 4> montrees_{};
 };
 
 } // namespace velk

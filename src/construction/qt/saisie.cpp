@@ -91,6 +91,10 @@ void TFSaisie::showEvent(QShowEvent* evenement)
         const QRect cadre = principale_->frameGeometry();
         move(Placement(cadre, frameGeometry().size()));
     }
+    // The dialog takes the keyboard at once: the user goes on typing the value whose first
+    // character was typed in the drawing.
+    raise();
+    activateWindow();
     if (!edit_->hasFocus())
         edit_->setFocus(Qt::OtherFocusReason);
 }
