@@ -46,6 +46,9 @@ public:
     virtual bool ExecuteInstruction(const QString& texte) = 0;
     // Appends the statement as the last line of the program text.
     virtual void AjouteInstruction(const QString& texte) = 0;
+    // False while the program text is read-only: a statement built by clicks could not be
+    // appended, so no tool may be armed and nothing may be stored.
+    virtual bool TexteModifiable() const { return true; }
 
     // ---- Output ----
     // The prompt strip ZoneQR, repainted at once.

@@ -173,6 +173,12 @@ void MoteurConstruction::TermineConstruction()
 {
     if (!SignatureComplete(signature_))
         return;
+    if (!hote_.TexteModifiable()) {
+        // The text became read-only during the sequence: store nothing that it cannot hold.
+        dialogues_.Bip();
+        ArmeOutil();
+        return;
+    }
     const QString signature = signature_;
     instruction_ += QLatin1Char(',') + QString::number(couleurCourante_) + QLatin1Char(',') +
                     QString::number(coucheCourante_);
@@ -201,6 +207,12 @@ void MoteurConstruction::TermineConstruction()
 
 void MoteurConstruction::BtnOutilClick(int outil, bool enfonce)
 {
+    if (enfonce && outil >= OutilPoint && outil <= OutilSymetrie && !hote_.TexteModifiable()) {
+        // A read-only program cannot receive the statement: the button pops up again.
+        dialogues_.Bip();
+        hote_.RelacheBoutonOutil(outil);
+        enfonce = false;
+    }
     outil_ = enfonce ? outil : OutilAucun;
     ArmeOutil();
 }

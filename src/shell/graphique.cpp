@@ -233,6 +233,11 @@ void TFPrincipale::AjouteInstruction(const QString& texte)
     velk::AjouteInstruction(*lignes_, texte.toStdString());
 }
 
+bool TFPrincipale::TexteModifiable() const
+{
+    return !editeur_->isReadOnly();
+}
+
 void TFPrincipale::AfficheInvite(const QString& texte)
 {
     zoneQR_->setText(texte);

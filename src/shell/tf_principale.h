@@ -143,6 +143,7 @@ public:
     void LitCercle(uint16_t numero, TRecCercle& c) const override;
     bool ExecuteInstruction(const QString& texte) override;
     void AjouteInstruction(const QString& texte) override;
+    bool TexteModifiable() const override;
     void AfficheInvite(const QString& texte) override;
     void AffichePanneau(int panneau, const QString& texte) override;
     void RelacheBoutonsMode(ModeSouris mode) override;

@@ -217,6 +217,29 @@ TEST_F(MoteurTest, CouleurEtCoucheCourantesAjoutees)
     EXPECT_EQ(hote.invite, TexteInvite(19));
 }
 
+TEST_F(MoteurTest, TexteEnLectureSeuleNiOutilNiElement)
+{
+    // A program opened read-only cannot receive a statement: the tool button pops up with a
+    // beep, and a sequence under way when the text became read-only stores nothing.
+    hote.lectureSeule = true;
+    Outil(OutilPoint);
+    EXPECT_EQ(moteur.Outil(), OutilAucun);
+    EXPECT_EQ(hote.outilsRelaches, std::vector<int>{OutilPoint});
+    EXPECT_EQ(dialogues.Nombre(G::Bip), 1);
+    EXPECT_FALSE(Touche('1'));
+
+    hote.lectureSeule = false;
+    Outil(OutilPoint);
+    dialogues.RepondValeur(QStringLiteral("10")).RepondValeur(QStringLiteral("20"));
+    hote.lectureSeule = true;
+    EXPECT_TRUE(Touche('1'));
+    EXPECT_TRUE(hote.executees.empty());
+    EXPECT_TRUE(hote.ajoutees.empty());
+    EXPECT_FALSE(hote.tables.PointExiste(0));
+    EXPECT_EQ(dialogues.Nombre(G::Bip), 2);
+    EXPECT_EQ(moteur.InstructionEnCours(), QStringLiteral("P0:="));
+}
+
 TEST_F(MoteurTest, ConstructionImpossibleRecommenceAvecLeMemeNumero)
 {
     // L0 and L1 are parallel: their intersection is refused.

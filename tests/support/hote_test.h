@@ -89,6 +89,7 @@ public:
         ajoutees.push_back(t);
         texte.push_back(t.toStdString());
     }
+    bool TexteModifiable() const override { return !lectureSeule; }
     void AfficheInvite(const QString& t) override
     {
         invite = t;
@@ -122,6 +123,7 @@ public:
     std::vector<std::string> texte;
 
     bool plusDeNumero = false;
+    bool lectureSeule = false;
     int pointages = 0;
     QString invite;
     std::vector<QString> invites;
