@@ -157,7 +157,9 @@ void PeintSurbrillance(QPainter& painter, const TSurbrillance& surbrillance)
     if (surbrillance.Vide())
         return;
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Without antialiasing: a wide translucent antialiased stroke across the surface costs
+    // the raster engine milliseconds, too much for every mouse move.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setPen(QPen(CouleurSurbrillance(), EpaisseurSurbrillance, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
