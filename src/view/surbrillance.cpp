@@ -68,7 +68,8 @@ void AjouteCercle(TSurbrillance& s, const TRecCercle& c, const TVue& vue)
             phi = std::acos(cosPhi);
     }
     const Reel pas = std::min<Reel>(std::sqrt(0.8L / std::max<Reel>(r, 0.5L)), 0.25L);
-    const int n = std::min(20000, static_cast<int>(std::ceil(2 * phi / pas)) + 1);
+    const Reel morceaux = std::ceil(2 * phi / pas) + 1;
+    const int n = morceaux < 20000 ? static_cast<int>(morceaux) : 20000;
     QPolygonF arc;
     arc.reserve(n + 1);
     for (int i = 0; i <= n; ++i) {
