@@ -155,7 +155,7 @@ TEST(PickingIndex, SameAnswersAsTheWalkOnRandomStores)
                 visibilite.SetPointsVisibles(tour != 2);
                 visibilite.SetCerclesVisibles(tour != 1);
             }
-            for (int k = 0; k < 400; ++k) {
+            for (int k = 0; k < 200; ++k) {
                 const TElementsProches r = Compare(recherche, col(rng), lig(rng), c.nom);
                 trouves += r.PointTrouve + r.NbLignes + r.NbCercles;
             }
