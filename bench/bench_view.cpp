@@ -2,6 +2,7 @@
 // stores of about 1 000 and 10 000 elements and for the largest (65 536 points, lines and
 // circles). Elements are spread over the framed window, lines all cross it, and colours
 // change from one element to the next, which is the worst case for stroke batching.
+#include "magasin_vue.h"
 #include "store/module_donnee.h"
 #include "view/dessine.h"
 #include "view/etat_vue.h"
@@ -14,51 +15,10 @@
 #include <QPainter>
 
 #include <cmath>
-#include <map>
 #include <memory>
-#include <random>
 
 namespace velk {
 namespace {
-
-// n elements of each kind, the same for a given n.
-TModuleDonnee& Store(int n)
-{
-    static std::map<int, std::unique_ptr<TModuleDonnee>> stores;
-    auto& store = stores[n];
-    if (store)
-        return *store;
-    store = std::make_unique<TModuleDonnee>();
-    store->CreeTables();
-    std::mt19937 rng(1234);
-    std::uniform_real_distribution<double> coord(-100, 100), angle(0, 6.283), rayon(0.5, 30);
-    std::uniform_int_distribution<int> couleur(0, 15), couche(0, 31);
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<uint16_t>(i);
-        TRecPoint p;
-        p.X = coord(rng);
-        p.Y = coord(rng);
-        p.Couleur = couleur(rng);
-        p.Couche = couche(rng);
-        store->EcritPoint(k, p);
-        TRecLigne l;
-        l.Xpd = coord(rng) / 2;
-        l.Ypd = coord(rng) / 2;
-        l.Aod = angle(rng);
-        l.Couleur = couleur(rng);
-        l.Couche = couche(rng);
-        store->EcritLigne(k, l);
-        TRecCercle c;
-        c.Xc = coord(rng);
-        c.Yc = coord(rng);
-        c.Rc = rayon(rng);
-        c.Couleur = couleur(rng);
-        c.Couche = couche(rng);
-        store->EcritCercle(k, c);
-    }
-    store->TablesLectureSeule(true);
-    return *store;
-}
 
 int ParType(int total)
 {
@@ -67,7 +27,7 @@ int ParType(int total)
 
 void BM_Redessine(benchmark::State& state)
 {
-    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    TModuleDonnee& donnees = MagasinVue(ParType(static_cast<int>(state.range(0))));
     EtatVue etat;
     etat.SetTailleSurface(1280, 800);
     etat.SetFenetre({-110, 110, -110, 110});
@@ -82,7 +42,7 @@ void BM_Redessine(benchmark::State& state)
 
 void BM_ChercheElements(benchmark::State& state)
 {
-    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    TModuleDonnee& donnees = MagasinVue(ParType(static_cast<int>(state.range(0))));
     EtatVue etat;
     etat.SetTailleSurface(1280, 800);
     etat.SetFenetre({-110, 110, -110, 110});
@@ -97,32 +57,75 @@ void BM_ChercheElements(benchmark::State& state)
     state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
 }
 
-// The first pick after the tables changed also copies them for the later picks.
-void BM_ChercheApresChangement(benchmark::State& state)
+// The same picks by walking the tables, the way every pick went before the index.
+void BM_ChercheParcours(benchmark::State& state)
 {
-    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    TModuleDonnee& donnees = MagasinVue(ParType(static_cast<int>(state.range(0))));
     EtatVue etat;
     etat.SetTailleSurface(1280, 800);
     etat.SetFenetre({-110, 110, -110, 110});
     TVisibilite visibilite;
     RechercheElements recherche(donnees, etat.VueEcran(), visibilite);
+    int colonne = 0;
+    for (auto _ : state) {
+        TElementsProches r;
+        benchmark::DoNotOptimize(recherche.ChercheElementsParcours(300 + colonne, 400, r));
+        colonne = (colonne + 37) % 600;
+    }
+    state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
+}
+
+// The first pick after a change, which rebuilds the index of what changed. The change is,
+// by argument: 0 a variable (no index to rebuild), 1 one circle (a statement built by
+// clicks), 2 one point, one line and one circle (every kind rebuilt, as after a run),
+// 3 the view (a zoom: every kind rebuilt).
+void BM_ChercheApresChangement(benchmark::State& state)
+{
+    TModuleDonnee& donnees = MagasinVue(ParType(0));
+    EtatVue etat;
+    etat.SetTailleSurface(1280, 800);
+    etat.SetFenetre({-110, 110, -110, 110});
+    TVisibilite visibilite;
+    RechercheElements recherche(donnees, etat.VueEcran(), visibilite);
+    const int64_t change = state.range(0);
+    TElementsProches r;
+    recherche.ChercheElements(640, 400, r);
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        donnees.TablesLectureSeule(false);
-        donnees.EcritVariable(0, ++i);
-        donnees.TablesLectureSeule(true);
+        ++i;
+        if (change == 3) {
+            etat.SetFenetre({-110.0L + (i % 2), 110, -110, 110});
+        } else {
+            donnees.TablesLectureSeule(false);
+            const auto n = static_cast<uint16_t>(i * 7919 % 65536);
+            if (change == 0)
+                donnees.EcritVariable(0, i);
+            if (change == 2) {
+                TRecPoint p;
+                TRecLigne l;
+                donnees.LitPoint(n, p);
+                donnees.LitLigne(n, l);
+                donnees.EcritPoint(n, p);
+                donnees.EcritLigne(n, l);
+            }
+            if (change >= 1) {
+                TRecCercle c;
+                donnees.LitCercle(n, c);
+                donnees.EcritCercle(n, c);
+            }
+            donnees.TablesLectureSeule(true);
+        }
         state.ResumeTiming();
-        TElementsProches r;
         benchmark::DoNotOptimize(recherche.ChercheElements(640, 400, r));
     }
-    state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
+    state.counters["elements"] = 3.0 * ParType(0);
 }
 
 // The three table walks alone: the part of a pick that belongs to the store.
 void BM_ParcoursTables(benchmark::State& state)
 {
-    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    TModuleDonnee& donnees = MagasinVue(ParType(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         TRecPoint p;
         TRecLigne l;
@@ -141,7 +144,8 @@ void BM_ParcoursTables(benchmark::State& state)
 // 0 stands for the largest store.
 BENCHMARK(BM_Redessine)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheElements)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ChercheApresChangement)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChercheParcours)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChercheApresChangement)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursTables)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -149,11 +149,13 @@ void TFPrincipale::DessinMouseDown(int colonne, int ligne)
 void TFPrincipale::DessinMouseMove(int colonne, int ligne)
 {
     moteur_->DessinMouseMove(colonne, ligne);
+    MajSurbrillance(colonne, ligne);
 }
 
 void TFPrincipale::DessinMouseUp(int colonne, int ligne)
 {
     moteur_->DessinMouseUp(colonne, ligne);
+    MajSurbrillance(colonne, ligne);
 }
 
 bool TFPrincipale::ToucheFenetre(QKeyEvent* evenement)
@@ -253,11 +255,13 @@ void TFPrincipale::AffichePanneau(int panneau, const QString& texte)
 void TFPrincipale::RelacheBoutonsMode(ModeSouris mode)
 {
     zoneMenu_->RelacheMode(int(mode));
+    dessin_->CacheSurbrillance();
 }
 
 void TFPrincipale::RelacheBoutonOutil(int outil)
 {
     zoneMenu_->RelacheOutil(outil);
+    dessin_->CacheSurbrillance();
 }
 
 void TFPrincipale::MontreCadre(QPoint coin1, QPoint coin2)

@@ -129,6 +129,9 @@ public:
     void DessinMouseDown(int colonne, int ligne);
     void DessinMouseMove(int colonne, int ligne);
     void DessinMouseUp(int colonne, int ligne);
+    // Highlights what a click at the cursor would take while a tool or the canonical-form
+    // mode waits for one, hides the highlight otherwise (surbrillance.cpp).
+    void MajSurbrillance(int colonne, int ligne);
     QString Invite() const;
     // The colour and visibility dialogs (dialogues_graphique.cpp).
     void BtnCouleurClick();

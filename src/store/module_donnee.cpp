@@ -113,6 +113,7 @@ struct TModuleDonnee::Impl {
     bool pretes = false;
     int delaiVerrou = 2000;
     uint64_t version = 0;
+    std::array<uint64_t, NombreTables> versions{};
     uint64_t refus = 0;
     std::function<void()> observateur;
     int curseurPoint = -1, curseurLigne = -1, curseurCercle = -1, curseurVariable = -1;
@@ -123,6 +124,7 @@ struct TModuleDonnee::Impl {
     }
 
     void NoteEcriture(Table t, uint16_t n) {
+        ++versions[t];
         Suivi& s = suivi[t];
         s.modifie = true;
         if (!s.toutReecrire) {
@@ -137,6 +139,7 @@ struct TModuleDonnee::Impl {
     }
 
     void Vide(Table t) {
+        ++versions[t];
         MarqueAReecrire(t);
         Notifie();
     }
@@ -404,6 +407,18 @@ bool TModuleDonnee::VariableAuRang(int rang, uint16_t& n, Reel& valeur) const {
 
 uint64_t TModuleDonnee::Version() const {
     return d->version;
+}
+uint64_t TModuleDonnee::VersionGenre(char genre) const {
+    switch (genre) {
+    case 'P':
+        return d->versions[TPoint];
+    case 'L':
+        return d->versions[TLigne];
+    case 'C':
+        return d->versions[TCercle];
+    default:
+        return 0;
+    }
 }
 void TModuleDonnee::SetObservateur(std::function<void()> observateur) {
     d->observateur = std::move(observateur);

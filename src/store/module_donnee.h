@@ -104,6 +104,9 @@ public:
     // know when to refresh. The observer, when set, is called after every change.
     uint64_t Version() const;
     void SetObservateur(std::function<void()> observateur);
+    // The same count for one kind only ('P', 'L' or 'C'; 0 for any other letter): a cache
+    // of the points is still good after a statement that added a circle.
+    uint64_t VersionGenre(char genre) const;
 
 private:
     struct Impl;

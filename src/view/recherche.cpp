@@ -1,8 +1,10 @@
-// Picking of points, lines and circles near a click.
+// Picking of points, lines and circles near a click: through the index of the view, or by
+// walking the tables.
 #include "view/recherche.h"
 
 #include "geometry/conventions.h"
 #include "store/module_donnee.h"
+#include "view/index_vue.h"
 
 #include <cmath>
 #include <limits>
@@ -85,13 +87,13 @@ struct RechercheElements::AnglesLignes {
 };
 
 RechercheElements::RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite)
-    : donnees_(donnees), vue_(vue), visibilite_(visibilite)
+    : donnees_(donnees), vue_(vue), visibilite_(visibilite), index_(std::make_unique<IndexVue>(donnees))
 {
 }
 
 RechercheElements::~RechercheElements() = default;
 
-bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& numero)
+bool RechercheElements::PointParcours(int32_t colonne, int32_t ligne, int32_t& numero)
 {
     numero = 0;
     if (!visibilite_.PointsVisibles())
@@ -117,7 +119,7 @@ bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& num
     return trouve;
 }
 
-int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& premiere, int32_t& seconde)
+int RechercheElements::LignesParcours(int32_t colonne, int32_t ligne, int32_t& premiere, int32_t& seconde)
 {
     premiere = seconde = 0;
     if (!visibilite_.LignesVisibles())
@@ -157,7 +159,7 @@ int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& pr
     return places.Nombre();
 }
 
-int RechercheElements::CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second)
+int RechercheElements::CerclesParcours(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second)
 {
     premier = second = 0;
     if (!visibilite_.CerclesVisibles())
@@ -174,6 +176,105 @@ int RechercheElements::CerclesProches(int32_t colonne, int32_t ligne, int32_t& p
         const Reel portee = (std::fabs(c.Rc) + tolerance) * Marge;
         if (std::fabs(c.Xc - clic.X) > portee || std::fabs(c.Yc - clic.Y) > portee)
             continue;
+        if (!visibilite_.Visible(c.Couleur, c.Couche))
+            continue;
+        centre.X = c.Xc;
+        centre.Y = c.Yc;
+        const Reel d = Distance(clic, centre) - c.Rc;
+        if (-tolerance < d && d < tolerance)
+            places.Propose(c.Numero, d);
+    }
+    premier = places.Premier();
+    second = places.Second();
+    return places.Nombre();
+}
+
+bool RechercheElements::ChercheElementsParcours(int32_t colonne, int32_t ligne, TElementsProches& r)
+{
+    r = TElementsProches{};
+    int32_t numero = 0;
+    r.PointTrouve = PointParcours(colonne, ligne, numero) ? 1 : 0;
+    r.NumPoint = numero;
+    r.NbLignes = LignesParcours(colonne, ligne, r.NumLigne1, r.NumLigne2);
+    r.NbCercles = CerclesParcours(colonne, ligne, r.NumCercle1, r.NumCercle2);
+    return r.PointTrouve == 1 || r.NbLignes >= 1 || r.NbCercles >= 1;
+}
+
+// ---- Through the index: the candidates come in increasing number and are measured as
+// the walks measure every element. ----
+
+bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& numero)
+{
+    if (!IndexVue::Utilisable(vue_, colonne, ligne))
+        return PointParcours(colonne, ligne, numero);
+    numero = 0;
+    if (!visibilite_.PointsVisibles())
+        return false;
+    index_->CandidatsPoints(vue_, visibilite_, colonne, ligne, candidats_);
+    TRecPoint clic;
+    clic.X = XReel(vue_, colonne);
+    clic.Y = YReel(vue_, ligne);
+    Reel meilleure = TolerancePixels / vue_.Echelle;
+    bool trouve = false;
+    TRecPoint p;
+    for (const uint16_t n : candidats_) {
+        donnees_.LitPoint(n, p);
+        if (!visibilite_.Visible(p.Couleur, p.Couche))
+            continue;
+        const Reel d = Distance(clic, p);
+        if (d < meilleure) {
+            meilleure = d;
+            numero = p.Numero;
+            trouve = true;
+        }
+    }
+    return trouve;
+}
+
+int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& premiere, int32_t& seconde)
+{
+    if (!IndexVue::Utilisable(vue_, colonne, ligne))
+        return LignesParcours(colonne, ligne, premiere, seconde);
+    premiere = seconde = 0;
+    if (!visibilite_.LignesVisibles())
+        return 0;
+    index_->CandidatsLignes(vue_, visibilite_, colonne, ligne, candidats_);
+    TRecPoint clic;
+    clic.X = XReel(vue_, colonne);
+    clic.Y = YReel(vue_, ligne);
+    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    DeuxPlaces places;
+    TRecLigne l;
+    for (const uint16_t n : candidats_) {
+        donnees_.LitLigne(n, l);
+        if (!visibilite_.Visible(l.Couleur, l.Couche))
+            continue;
+        const Reel d = Distance(clic, Projection(clic, l));
+        if (d < tolerance)
+            places.Propose(l.Numero, d);
+    }
+    premiere = places.Premier();
+    seconde = places.Second();
+    return places.Nombre();
+}
+
+int RechercheElements::CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second)
+{
+    if (!IndexVue::Utilisable(vue_, colonne, ligne))
+        return CerclesParcours(colonne, ligne, premier, second);
+    premier = second = 0;
+    if (!visibilite_.CerclesVisibles())
+        return 0;
+    index_->CandidatsCercles(vue_, visibilite_, colonne, ligne, candidats_);
+    TRecPoint clic;
+    clic.X = XReel(vue_, colonne);
+    clic.Y = YReel(vue_, ligne);
+    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    DeuxPlaces places;
+    TRecCercle c;
+    TRecPoint centre;
+    for (const uint16_t n : candidats_) {
+        donnees_.LitCercle(n, c);
         if (!visibilite_.Visible(c.Couleur, c.Couche))
             continue;
         centre.X = c.Xc;

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace velk {
 
+class IndexVue;
 class TModuleDonnee;
 
 struct TElementsProches {
@@ -25,12 +27,13 @@ struct TElementsProches {
 
 constexpr int TolerancePixels = 9;
 
-// The searches walk the tables in increasing number and consider only elements whose kind,
-// colour and layer are visible. Distances are compared strictly with 9 / Echelle.
-// Far elements are skipped with a few double operations each and only the others are
-// measured exactly. An instance remembers the sine and cosine of each line's direction
-// between picks: keep one for the life of the view to profit from it. The view and the
-// flags are read at every pick.
+// The searches consider only elements whose kind, colour and layer are visible, and compare
+// distances strictly with 9 / Echelle. For a click on the surface they measure the few
+// candidates a spatial index of the view hands out (IndexVue, rebuilt after a change of the
+// tables, the view or the flags); otherwise, and in the Parcours variants, they walk the
+// tables in increasing number. Both ways give the same answers: candidates are measured
+// exactly as in the walk and in the same order. Keep one instance for the life of the view:
+// it holds the index. The view and the flags are read at every pick.
 class RechercheElements {
 public:
     RechercheElements(TModuleDonnee& donnees, const TVue& vue, const TVisibilite& visibilite);
@@ -47,6 +50,14 @@ public:
     // The two nearest circles by signed distance to the outline (inside ranks first).
     int CerclesProches(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second);
 
+    // The same searches by walking the whole tables, without the index.
+    bool ChercheElementsParcours(int32_t colonne, int32_t ligne, TElementsProches& reponse);
+    bool PointParcours(int32_t colonne, int32_t ligne, int32_t& numero);
+    int LignesParcours(int32_t colonne, int32_t ligne, int32_t& premiere, int32_t& seconde);
+    int CerclesParcours(int32_t colonne, int32_t ligne, int32_t& premier, int32_t& second);
+
+    const IndexVue& Index() const { return *index_; }
+
 private:
     struct AnglesLignes;
 
@@ -54,6 +65,8 @@ private:
     const TVue& vue_;
     const TVisibilite& visibilite_;
     std::unique_ptr<AnglesLignes> angles_;
+    std::unique_ptr<IndexVue> index_;
+    std::vector<uint16_t> candidats_;
 };
 
 // Keeps the two best candidates by distance: a candidate beats a held one only when strictly

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -246,6 +248,36 @@ TEST(TablesMemoire, EveryChangeIsNotified) {
     EXPECT_GT(store.Version(), v1);
     EXPECT_EQ(appels, 4) << "one notice per emptied table";
     EXPECT_FALSE(store.FormeExiste(3));
+}
+
+// A cache of one kind is kept as long as that kind's count stays the same.
+TEST(TablesMemoire, EachKindCountsItsOwnChanges) {
+    TModuleDonnee store;
+    auto versions = [&] {
+        return std::array<uint64_t, 3>{store.VersionGenre('P'), store.VersionGenre('L'),
+                                       store.VersionGenre('C')};
+    };
+    struct Cas {
+        const char* nom;
+        std::function<void()> change;
+        std::array<bool, 3> changes; // points, lines, circles
+    } cas[] = {
+        {"point", [&] { store.EcritPoint(0, TRecPoint{}); }, {true, false, false}},
+        {"line", [&] { store.EcritLigne(4, TRecLigne{}); }, {false, true, false}},
+        {"circle replaced", [&] { store.EcritCercle(0, TRecCercle{}); store.EcritCercle(0, TRecCercle{}); },
+         {false, false, true}},
+        {"variable and form", [&] { store.EcritVariable(0, 1); store.EcritForme(0); }, {false, false, false}},
+        {"emptying", [&] { store.VideTables(); }, {true, true, true}},
+        {"emptying empty tables", [&] { store.VideTables(); }, {false, false, false}},
+    };
+    for (const Cas& c : cas) {
+        const auto avant = versions();
+        c.change();
+        const auto apres = versions();
+        for (size_t k = 0; k < 3; ++k)
+            EXPECT_EQ(apres[k] != avant[k], c.changes[k]) << c.nom << " kind " << k;
+    }
+    EXPECT_EQ(store.VersionGenre('V'), 0u);
 }
 
 TEST(TablesMemoire, InMemoryStoreIsReadyAfterCreation) {

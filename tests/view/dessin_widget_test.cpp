@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -120,6 +121,48 @@ TEST_F(DessinWidget, MouseEventsArriveInPixels)
     ASSERT_EQ(relache.size(), 1u);
     EXPECT_EQ(enfonce[0], QPoint(37, 42));
     EXPECT_EQ(relache[0], QPoint(60, 80));
+}
+
+// The highlight is painted over the drawing, never into it, and goes away on request, when
+// the mouse leaves and when the drawing is redrawn.
+TEST_F(DessinWidget, HighlightOverlaysTheDrawingUntilHiddenOrLeft)
+{
+    dessin->resize(400, 300);
+    dessin->show();
+    QApplication::processEvents();
+    TRecLigne axe; // black along row 150
+    donnees.EcritLigne(0, axe);
+    dessin->Redessine();
+    TElementsProches proches;
+    proches.NbLignes = 1;
+    const QRgb blanc = qRgb(255, 255, 255), noir = qRgb(0, 0, 0);
+
+    struct Etape {
+        const char* nom;
+        std::function<void()> action;
+        bool visible;
+    } etapes[] = {
+        {"shown", [&] { dessin->MontreSurbrillance(proches); }, true},
+        {"hidden", [&] { dessin->CacheSurbrillance(); }, false},
+        {"shown again", [&] { dessin->MontreSurbrillance(proches); }, true},
+        {"mouse left",
+         [&] {
+             QEvent sortie(QEvent::Leave);
+             QApplication::sendEvent(dessin.get(), &sortie);
+         },
+         false},
+        {"shown before a redraw", [&] { dessin->MontreSurbrillance(proches); }, true},
+        {"redrawn", [&] { dessin->Redessine(); }, false},
+    };
+    for (const Etape& e : etapes) {
+        e.action();
+        EXPECT_EQ(dessin->SurbrillanceVisible(), e.visible) << e.nom;
+        const QImage ecran = Capture();
+        EXPECT_EQ(ecran.pixel(30, 152) != blanc, e.visible) << e.nom; // beside the axis
+        EXPECT_EQ(ecran.pixel(30, 150) != noir, e.visible) << e.nom;  // on it
+        EXPECT_EQ(ecran.pixel(30, 160), blanc) << e.nom;              // beyond the stroke
+        EXPECT_EQ(dessin->Image().pixel(30, 152), blanc) << e.nom << ": the drawing itself is unchanged";
+    }
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace velk {
 
 Dessin::Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibilite, QWidget* parent)
-    : QWidget(parent), etat_(etat), donnees_(donnees), surface_(etat, visibilite)
+    : QWidget(parent), etat_(etat), donnees_(donnees), visibilite_(visibilite), surface_(etat, visibilite)
 {
     setObjectName(QStringLiteral("Dessin"));
     setCursor(Qt::CrossCursor);
@@ -25,6 +25,7 @@ Dessin::Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibil
 
 void Dessin::EffaceDessin()
 {
+    CacheSurbrillance();
     etat_.SetTailleSurface(width(), height());
     surface_.EffaceDessin();
     update();
@@ -50,6 +51,7 @@ void Dessin::DessineCercle(const TRecCercle& c)
 
 void Dessin::Redessine()
 {
+    CacheSurbrillance();
     etat_.SetTailleSurface(width(), height());
     surface_.Redessine(donnees_);
     update();
@@ -71,13 +73,53 @@ void Dessin::CacheCadre()
     update();
 }
 
+namespace {
+
+bool MemeReponse(const TElementsProches& a, const TElementsProches& b)
+{
+    return a.PointTrouve == b.PointTrouve && a.NumPoint == b.NumPoint && a.NbLignes == b.NbLignes
+           && a.NumLigne1 == b.NumLigne1 && a.NumLigne2 == b.NumLigne2 && a.NbCercles == b.NbCercles
+           && a.NumCercle1 == b.NumCercle1 && a.NumCercle2 == b.NumCercle2;
+}
+
+} // namespace
+
+void Dessin::MontreSurbrillance(const TElementsProches& proches)
+{
+    if (SurbrillanceVisible() && MemeReponse(proches, proches_))
+        return;
+    RepeintZones(surbrillance_);
+    proches_ = proches;
+    surbrillance_ = TraceSurbrillance(proches, donnees_, etat_.VueEcran(), visibilite_);
+    RepeintZones(surbrillance_);
+}
+
+void Dessin::CacheSurbrillance()
+{
+    if (!SurbrillanceVisible())
+        return;
+    RepeintZones(surbrillance_);
+    surbrillance_ = TSurbrillance{};
+    proches_ = TElementsProches{};
+}
+
+void Dessin::RepeintZones(const TSurbrillance& surbrillance)
+{
+    for (const QRect& zone : surbrillance.Zones())
+        update(zone);
+}
+
 void Dessin::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QImage& image = surface_.Image();
-    painter.fillRect(event->rect(), Qt::white);
-    if (!image.isNull())
-        painter.drawImage(event->rect().topLeft(), image, event->rect());
+    // Rectangle by rectangle: the region around a highlighted diagonal is a thin band.
+    for (const QRect& zone : event->region()) {
+        painter.fillRect(zone, Qt::white);
+        if (!image.isNull())
+            painter.drawImage(zone.topLeft(), image, zone);
+    }
+    PeintSurbrillance(painter, surbrillance_);
     if (cadreVisible_) {
         // Not-xor with mid grey shows on any background and never hides the drawing.
         painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
@@ -117,6 +159,12 @@ void Dessin::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     emit sourisRelachee(p.x(), p.y(), event->button(), event->modifiers());
+}
+
+void Dessin::leaveEvent(QEvent* event)
+{
+    CacheSurbrillance();
+    QWidget::leaveEvent(event);
 }
 
 } // namespace velk

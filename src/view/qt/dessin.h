@@ -1,11 +1,13 @@
 // The drawing surface widget of the graphic tab: shows the drawing image, follows the size
-// of its panel, draws the zoom rubber band and reports mouse events in pixels.
+// of its panel, draws the zoom rubber band and the highlight of what a click would take,
+// and reports mouse events in pixels.
 #pragma once
 
 #include "language/interfaces.h"
 #include "view/etat_vue.h"
 #include "view/palette.h"
 #include "view/surface_image.h"
+#include "view/surbrillance.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -34,6 +36,15 @@ public:
     void CacheCadre();
     bool CadreVisible() const { return cadreVisible_; }
 
+    // Strokes the elements of a pick over the drawing, wider and in the highlight colour,
+    // until CacheSurbrillance, the mouse leaving the widget or the drawing being cleared or
+    // redrawn. Only the rectangles around the old and new strokes are repainted; the same
+    // answer again repaints nothing.
+    void MontreSurbrillance(const TElementsProches& proches);
+    void CacheSurbrillance();
+    bool SurbrillanceVisible() const { return !surbrillance_.Vide(); }
+    const TSurbrillance& Surbrillance() const { return surbrillance_; }
+
     const QImage& Image() { return surface_.Image(); }
 
 signals:
@@ -47,14 +58,20 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void RepeintZones(const TSurbrillance& surbrillance);
+
     EtatVue& etat_;
     TModuleDonnee& donnees_;
+    const TVisibilite& visibilite_;
     SurfaceImage surface_;
     bool cadreVisible_ = false;
     QPoint coin1_;
     QPoint coin2_;
+    TElementsProches proches_;
+    TSurbrillance surbrillance_;
 };
 
 } // namespace velk
