@@ -51,7 +51,7 @@ std::string Texte(const uint8_t* donnees, size_t taille, bool nombre) {
         } else {
             s += CaracteresNombre[b % (sizeof CaracteresNombre - 1)];
         }
-        if (s.size() > (size_t{1} << 19)) break;
+        if (s.size() > (size_t{1} << 18)) break;
     }
     return s;
 }
