@@ -48,7 +48,7 @@ Interprete::Interprete(TModuleDonnee& tables, ListeMessages& messages, SurfaceDe
 }
 
 void Interprete::SignaleErreur(int i, int code, std::string_view indice) {
-    messages_.AjouteMessage(ComposeMessage(i + 1, code, indice));
+    messages_.AjouteMessageCode(i + 1, code, indice);
     ErreurLigne = true;
 }
 

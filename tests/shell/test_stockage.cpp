@@ -1,8 +1,14 @@
 // Table files that cannot be used: the window still starts and runs programs with its
-// tables in memory, and says once, in French, which file was not used and why.
+// tables in memory, and says once, in French, which file was not used and why. And the
+// message list, kept compactly so that millions of messages fit.
 #include "fenetre_test.h"
 
+#include "language/messages.h"
+#include "shell/liste_messages_vue.h"
+
 #include <sqlite3.h>
+
+#include <iterator>
 
 namespace velk::test {
 namespace {
@@ -62,6 +68,34 @@ TEST_F(Stockage, DossierAbsentLaFenetreTravailleEnMemoire)
     fenetre_->ExecuterClick();
     fenetre_->Dossier().setCurrentIndex(2);
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), erreurs);
+}
+
+// Messages are kept by their parts and composed when shown: every item must read exactly as
+// the composed message, including those whose parts do not fit the compact form.
+TEST(ModeleMessagesCompact, ChaqueMessageSeRelitALIdentique)
+{
+    const struct {
+        int ligne, code;
+        const char* indice;
+    } kCas[] = {
+        {6, 40, "1"},        {4, 0, ""},          {9, 13, "65535"},     {12, 98, "texte libre"},
+        {3, 10, "007"},      {5, 11, "70000"},    {2147483647, 99, ""}, {7, 12, "-1"},
+        {8, 100, ""},        {1, 300, ""},        {0, 2, ""},
+    };
+    ModeleMessages modele;
+    for (const auto& c : kCas)
+        modele.Ajoute(c.ligne, c.code, c.indice);
+    modele.Ajoute(std::string("(1) tel quel"));
+    ASSERT_EQ(modele.Nombre(), int(std::size(kCas)) + 1);
+    for (size_t i = 0; i < std::size(kCas); ++i)
+        EXPECT_EQ(modele.Item(int(i)), ComposeMessage(kCas[i].ligne, kCas[i].code, kCas[i].indice))
+            << i;
+    EXPECT_EQ(modele.Item(int(std::size(kCas))), "(1) tel quel");
+    modele.Publie();
+    EXPECT_EQ(modele.rowCount(), modele.Nombre());
+    EXPECT_EQ(modele.data(modele.index(0, 0)).toString(), QStringLiteral("(6) Point P1 déjà défini"));
+    modele.Vide();
+    EXPECT_EQ(modele.Nombre(), 0);
 }
 
 } // namespace
