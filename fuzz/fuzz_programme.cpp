@@ -3,6 +3,7 @@
 // memory. Checks what must hold whatever the text: at most one message per executed line,
 // each naming its own line; no non-finite value in a table; a second run gives the same
 // messages and rows; the last line executed again alone agrees with its run.
+#include "language/encodage.h"
 #include "language/fichier_programme.h"
 #include "language/interprete.h"
 #include "language/messages.h"
@@ -118,6 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
         // Success adds one row, or none when a variable is given a new value.
         if (fait && apres != elements + 1 && apres != elements)
             Echoue("success with more than one new element");
+        if (fait && apres == elements && velk::EnleveBlancs(programme.lignes.back())[0] != 'V')
+            Echoue("success without storing anything");
         if (!fait && apres != elements) Echoue("failure that stored an element");
         if (!tables.LectureSeule()) Echoue("tables left writable after a statement");
     }
