@@ -10,6 +10,7 @@
 #include "language/observateurs_simples.h"
 #include "store/module_donnee.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
