@@ -12,6 +12,8 @@
 #include <QDir>
 
 #include <chrono>
+#include <new>
+#include <optional>
 
 #include <string>
 
@@ -27,6 +29,32 @@ int Echec(std::FILE* erreurs, const std::string& message) {
     Ecrit(erreurs, "velk-run : " + message + "\n");
     return SortieErreur;
 }
+
+// The messages go out as they are raised (a plain line each, or a JSON item): a file of
+// millions of faulty lines never has its messages in memory.
+class MessagesEnFlux : public ListeMessages {
+public:
+    MessagesEnFlux(std::FILE* sortie, JsonEnFlux* json) : sortie_(sortie), json_(json) {}
+    void EffaceMessages() override { nombre_ = 0; }
+    void AjouteMessage(const std::string& item) override {
+        ++nombre_;
+        if (json_) {
+            json_->Message(item);
+        } else {
+            ok_ = ok_ && std::fwrite(item.data(), 1, item.size(), sortie_) == item.size() &&
+                  std::fputc('\n', sortie_) != EOF;
+        }
+    }
+    int NombreMessages() const override { return nombre_; }
+    std::string Message(int) const override { return {}; } // already written
+    bool Ok() const { return ok_; }
+
+private:
+    std::FILE* sortie_;
+    JsonEnFlux* json_;
+    int nombre_ = 0;
+    bool ok_ = true;
+};
 
 } // namespace
 
@@ -50,11 +78,14 @@ private:
 
 int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs) {
     Chrono chrono;
-    ProgrammeCharge programme;
+    std::optional<LignesEnFlux> programme;
     try {
-        programme = ChargeProgramme(options.programme);
+        programme.emplace(ChargeProgrammeEnFlux(options.programme));
     } catch (const ErreurFichier& e) {
         return Echec(erreurs, e.what());
+    } catch (const std::bad_alloc&) {
+        return Echec(erreurs, "Mémoire insuffisante pour lire le fichier « " +
+                                  options.programme + " ».");
     }
     chrono.Etape("chargement");
 
@@ -72,26 +103,19 @@ int RunFichier(const OptionsRun& options, std::FILE* sortie, std::FILE* erreurs)
     try {
         TModuleDonnee tables(options.dossierTables);
         tables.CreeTables();
-        MessagesEnMemoire messages;
+        std::optional<JsonEnFlux> json;
+        if (options.json) json.emplace(sortie);
+        MessagesEnFlux messages(sortie, json ? &*json : nullptr);
         DessinMuet dessin;
         OccupeMuet occupe;
         Interprete interprete(tables, messages, dessin, occupe);
         chrono.Etape("tables");
-        const int nombre = interprete.ExecuteProgramme(programme.lignes);
+        const int nombre = interprete.ExecuteProgramme(*programme);
+        programme.reset();
         chrono.Etape("exécution");
 
-        // The JSON document goes out as it is produced; the message list is short.
-        bool ecrit = true;
-        if (options.json) {
-            ecrit = EcritJson(messages.Items(), tables, sortie);
-        } else {
-            std::string texte;
-            for (const auto& m : messages.Items()) {
-                texte += m;
-                texte += '\n';
-            }
-            ecrit = std::fwrite(texte.data(), 1, texte.size(), sortie) == texte.size();
-        }
+        bool ecrit = messages.Ok();
+        if (json) ecrit = json->Termine(tables) && ecrit;
         if (std::fflush(sortie) != 0 || !ecrit)
             return Echec(erreurs, "Impossible d'écrire la sortie (disque plein ?).");
         if (!EcritImages(options, tables, erreurImage) || !ImprimePage(impression, tables, erreurImage))

@@ -138,21 +138,23 @@ void Separateur(TamponJson& s, bool& premier) {
     premier = false;
 }
 
-void EcritDocument(TamponJson& s, const std::vector<std::string>& messages,
-                   TModuleDonnee& tables) {
+void DebutDocument(TamponJson& s) {
     s.Texte("{\"messages\": [", 14);
-    bool premier = true;
-    std::string chaine;
-    for (const auto& m : messages) {
-        Separateur(s, premier);
-        chaine.clear();
-        AjouteChaineJson(chaine, m);
-        s.Texte(chaine);
-    }
+}
+
+void EcritMessage(TamponJson& s, bool& premier, std::string& chaine, std::string_view m) {
+    Separateur(s, premier);
+    chaine.clear();
+    AjouteChaineJson(chaine, m);
+    s.Texte(chaine);
+}
+
+// Ends the message list and writes the tables.
+void EcritTables(TamponJson& s, TModuleDonnee& tables) {
     s.Car(']');
 
     DebutTableau(s, "points");
-    premier = true;
+    bool premier = true;
     TRecPoint p;
     for (bool ok = tables.PremierPoint(p); ok; ok = tables.PointSuivant(p)) {
         Separateur(s, premier);
@@ -223,7 +225,44 @@ void EcritDocument(TamponJson& s, const std::vector<std::string>& messages,
     s.Vide();
 }
 
+void EcritDocument(TamponJson& s, const std::vector<std::string>& messages,
+                   TModuleDonnee& tables) {
+    DebutDocument(s);
+    bool premier = true;
+    std::string chaine;
+    for (const auto& m : messages)
+        EcritMessage(s, premier, chaine, m);
+    EcritTables(s, tables);
+}
+
 } // namespace
+
+struct JsonEnFlux::Impl {
+    explicit Impl(std::FILE* f)
+        : sortie(f), tampon([this](const char* octets, size_t n) {
+              ok = ok && std::fwrite(octets, 1, n, sortie) == n;
+          }) {}
+    std::FILE* sortie;
+    bool ok = true;
+    bool premier = true;
+    std::string chaine;
+    TamponJson tampon;
+};
+
+JsonEnFlux::JsonEnFlux(std::FILE* sortie) : d(std::make_unique<Impl>(sortie)) {
+    DebutDocument(d->tampon);
+}
+
+JsonEnFlux::~JsonEnFlux() = default;
+
+void JsonEnFlux::Message(std::string_view item) {
+    EcritMessage(d->tampon, d->premier, d->chaine, item);
+}
+
+bool JsonEnFlux::Termine(TModuleDonnee& tables) {
+    EcritTables(d->tampon, tables);
+    return d->ok;
+}
 
 std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables) {
     std::string texte;

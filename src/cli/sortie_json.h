@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +24,22 @@ std::string EcritJson(const std::vector<std::string>& messages, TModuleDonnee& t
 // The same document written to `sortie` as it is produced; false when a write failed.
 bool EcritJson(const std::vector<std::string>& messages, TModuleDonnee& tables,
                std::FILE* sortie);
+
+// The same document written while the run goes on: each message as it is raised, then
+// the tables. Nothing of it is kept in memory beyond a small buffer.
+class JsonEnFlux {
+public:
+    explicit JsonEnFlux(std::FILE* sortie);
+    ~JsonEnFlux();
+    JsonEnFlux(const JsonEnFlux&) = delete;
+    JsonEnFlux& operator=(const JsonEnFlux&) = delete;
+    void Message(std::string_view item);
+    // Closes the message list, writes the tables; false when any write failed.
+    bool Termine(TModuleDonnee& tables);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
 
 } // namespace velk

@@ -36,6 +36,7 @@ std::string_view LigneDe(const VuesLignes& lignes, int i) {
     return lignes[static_cast<size_t>(i)];
 }
 std::string LigneDe(const ListeLignes& lignes, int i) { return lignes.Ligne(i); }
+std::string_view LigneDe(LignesEnFlux& lignes, int i) { return lignes.Ligne(i); }
 
 } // namespace
 
@@ -47,11 +48,11 @@ Interprete::Interprete(TModuleDonnee& tables, ListeMessages& messages, SurfaceDe
 }
 
 void Interprete::SignaleErreur(int i, int code, std::string_view indice) {
-    messages_.AjouteMessage(ComposeMessage(i + 1, code, indice));
+    messages_.AjouteMessageCode(i + 1, code, indice);
     ErreurLigne = true;
 }
 
-template <typename Lignes> int Interprete::Execute(const Lignes& lignes, int nombre) {
+template <typename Lignes> int Interprete::Execute(Lignes& lignes, int nombre) {
     PeriodeOccupee occupe(occupe_);
     messages_.EffaceMessages();
     tables_.VideTables();
@@ -82,6 +83,10 @@ int Interprete::ExecuteProgramme(const std::vector<std::string_view>& lignes) {
 
 int Interprete::ExecuteProgramme(const VuesLignes& lignes) {
     return Execute(lignes, static_cast<int>(lignes.size()));
+}
+
+int Interprete::ExecuteProgramme(LignesEnFlux& lignes) {
+    return Execute(lignes, lignes.NombreLignes());
 }
 
 void Interprete::ExecuteLigne(int i, std::string_view ligne) {

@@ -108,7 +108,38 @@ std::string EncodeTexte(std::string utf8, Encodage& encodage) {
     return utf8;
 }
 
-ProgrammeCharge ChargeProgramme(const std::string& chemin) {
+LignesEnFlux::LignesEnFlux(TamponZone octets, size_t taille)
+    : octets_(std::move(octets)), texte_(octets_.get(), taille) {
+    if (texte_.substr(0, 3) == "\xEF\xBB\xBF") texte_.remove_prefix(3);
+    utf8_ = EstUtf8Valide(texte_);
+    // Line ends are the same bytes in both encodings: lines are counted on the raw text.
+    size_t nombre = static_cast<size_t>(std::count(texte_.begin(), texte_.end(), '\n'));
+    if (!texte_.empty() && texte_.back() != '\n') ++nombre;
+    nombre_ = static_cast<int>(nombre); // below 2^31: files are at most TailleMaxProgramme
+}
+
+std::string_view LignesEnFlux::Ligne(int k) {
+    std::string_view ligne;
+    while (suivante_ <= k && position_ < texte_.size()) {
+        size_t fin = texte_.find('\n', position_);
+        const size_t suivant = fin == std::string_view::npos ? texte_.size() : fin + 1;
+        if (fin == std::string_view::npos) fin = texte_.size();
+        size_t longueur = fin - position_;
+        // CR belongs to the line end only when LF follows it.
+        if (longueur > 0 && texte_[fin - 1] == '\r' && fin < texte_.size()) --longueur;
+        ligne = texte_.substr(position_, longueur);
+        position_ = suivant;
+        ++suivante_;
+    }
+    if (utf8_) return ligne;
+    decodee_ = Windows1252VersUtf8(ligne);
+    return decodee_;
+}
+
+namespace {
+
+// The whole file in one buffer sized to it. Throws ErreurFichier.
+std::pair<TamponZone, size_t> LitOctets(const std::string& chemin) {
     const QFileInfo info(CheminQt(chemin));
     if (!info.exists())
         throw ErreurFichier("Le fichier " + Nomme(chemin) + " n'existe pas.");
@@ -145,7 +176,19 @@ ProgrammeCharge ChargeProgramme(const std::string& chemin) {
         if (n == 0) break;
         lus += static_cast<size_t>(n);
     }
-    return DecoupeProgramme(std::move(octets), lus);
+    return {std::move(octets), lus};
+}
+
+} // namespace
+
+ProgrammeCharge ChargeProgramme(const std::string& chemin) {
+    auto [octets, taille] = LitOctets(chemin);
+    return DecoupeProgramme(std::move(octets), taille);
+}
+
+LignesEnFlux ChargeProgrammeEnFlux(const std::string& chemin) {
+    auto [octets, taille] = LitOctets(chemin);
+    return LignesEnFlux(std::move(octets), taille);
 }
 
 std::vector<std::string> LitFichierProgramme(const std::string& chemin) {

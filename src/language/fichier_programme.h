@@ -56,8 +56,29 @@ std::string AssembleLignes(const std::vector<std::string>& lignes, Encodage& enc
 // The same for a whole text already assembled in UTF-8.
 std::string EncodeTexte(std::string utf8, Encodage& encodage);
 
+// A program file read line by line as it is executed: the file's bytes are held once and
+// each line is decoded only when it is asked for, so that memory stays that of the file
+// whatever the number of lines. Lines are asked in increasing order.
+class LignesEnFlux {
+public:
+    LignesEnFlux(TamponZone octets, size_t taille);
+    int NombreLignes() const { return nombre_; }
+    // Line k (k not below the line asked last), valid until the next call.
+    std::string_view Ligne(int k);
+
+private:
+    TamponZone octets_;
+    std::string_view texte_; // without its byte-order mark
+    bool utf8_ = true;
+    int nombre_ = 0;
+    int suivante_ = 0;   // number of the line that starts at position_
+    size_t position_ = 0;
+    std::string decodee_; // the last line, when the file is Windows-1252
+};
+
 // Throws ErreurFichier.
 ProgrammeCharge ChargeProgramme(const std::string& chemin);
+LignesEnFlux ChargeProgrammeEnFlux(const std::string& chemin);
 std::vector<std::string> LitFichierProgramme(const std::string& chemin);
 std::vector<std::string> LitFichierProgramme(const std::string& chemin, Encodage& encodage);
 // Writes atomically: the previous file stays whole until the new one is complete.

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "geometry/records.h"
+#include "language/messages.h"
 
 #include <string>
+#include <string_view>
 
 namespace velk {
 
@@ -30,6 +32,11 @@ public:
     virtual ~ListeMessages() = default;
     virtual void EffaceMessages() = 0;
     virtual void AjouteMessage(const std::string& item) = 0;
+    // A message by its parts: line number (from 1), code and index text. A list that may
+    // hold millions of messages keeps the parts and composes the item when it is shown.
+    virtual void AjouteMessageCode(int numeroLigne, int code, std::string_view indice) {
+        AjouteMessage(ComposeMessage(numeroLigne, code, indice));
+    }
     virtual int NombreMessages() const = 0;
     virtual std::string Message(int i) const = 0;
 };

@@ -32,6 +32,7 @@ public:
     int ExecuteProgramme(const std::vector<std::string>& lignes);
     int ExecuteProgramme(const std::vector<std::string_view>& lignes);
     int ExecuteProgramme(const VuesLignes& lignes); // a loaded program file
+    int ExecuteProgramme(LignesEnFlux& lignes);     // a program file decoded as it runs
     // Executes one reduced, non-empty line numbered i (from 0).
     void ExecuteLigne(int i, std::string_view ligne);
     // Executes one statement outside a run (messages numbered 1). True only when it raised
@@ -65,7 +66,7 @@ public:
     bool ErreurLigne = false;
 
 private:
-    template <typename Lignes> int Execute(const Lignes& lignes, int nombre);
+    template <typename Lignes> int Execute(Lignes& lignes, int nombre);
     bool LitArgument(int i, std::string_view& reste);
 
     TModuleDonnee& tables_;

@@ -3,6 +3,10 @@
 
 #include <QTimer>
 
+#include "language/messages.h"
+
+#include <charconv>
+
 namespace velk {
 
 int ModeleMessages::rowCount(const QModelIndex& parent) const
@@ -14,25 +18,54 @@ QVariant ModeleMessages::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= publies_)
         return QVariant();
-    return QString::fromStdString(items_[size_t(index.row())]);
+    return QString::fromStdString(Item(index.row()));
+}
+
+std::string ModeleMessages::Item(int i) const
+{
+    const Entree& e = entrees_[size_t(i)];
+    if (e.entier)
+        return autres_[e.ligne];
+    if (e.sansIndice)
+        return ComposeMessage(int(e.ligne), e.code);
+    return ComposeMessage(int(e.ligne), e.code, std::to_string(e.indice));
 }
 
 void ModeleMessages::Vide()
 {
     beginResetModel();
-    items_.clear();
+    entrees_.clear();
+    entrees_.shrink_to_fit();
+    autres_.clear();
     publies_ = 0;
     endResetModel();
 }
 
 void ModeleMessages::Ajoute(const std::string& item)
 {
-    items_.push_back(item);
+    entrees_.push_back(Entree{uint32_t(autres_.size()), 0, 0, 0, 1});
+    autres_.push_back(item);
+}
+
+void ModeleMessages::Ajoute(int numeroLigne, int code, std::string_view indice)
+{
+    // The parts are kept only when composing them again gives the very same text.
+    uint32_t n = 0;
+    const auto r = std::from_chars(indice.data(), indice.data() + indice.size(), n);
+    const bool numero = !indice.empty() && r.ec == std::errc() &&
+                        r.ptr == indice.data() + indice.size() && n <= 0xFFFF &&
+                        std::to_string(n) == indice;
+    if (numeroLigne >= 1 && code >= 0 && code <= 0xFF && (indice.empty() || numero)) {
+        entrees_.push_back(
+            Entree{uint32_t(numeroLigne), uint16_t(n), uint8_t(code), indice.empty(), 0});
+        return;
+    }
+    Ajoute(ComposeMessage(numeroLigne, code, indice));
 }
 
 void ModeleMessages::Publie()
 {
-    const int total = int(items_.size());
+    const int total = int(entrees_.size());
     if (total == publies_)
         return;
     beginInsertRows(QModelIndex(), publies_, total - 1);
@@ -58,6 +91,17 @@ void ListeMessagesVue::EffaceMessages()
 void ListeMessagesVue::AjouteMessage(const std::string& item)
 {
     modele_.Ajoute(item);
+    PrevoitPublication();
+}
+
+void ListeMessagesVue::AjouteMessageCode(int numeroLigne, int code, std::string_view indice)
+{
+    modele_.Ajoute(numeroLigne, code, indice);
+    PrevoitPublication();
+}
+
+void ListeMessagesVue::PrevoitPublication()
+{
     // Messages of a single statement built by clicks arrive outside a run: show them when
     // the event loop comes back, once for the whole batch.
     if (!publicationPrevue_) {

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace velk {
 
@@ -42,6 +43,11 @@ std::string Cite(const std::string& chemin) {
     return "« " + chemin + " »";
 }
 
+std::string DossierDe(const std::string& chemin) {
+    const auto barre = chemin.find_last_of('/');
+    return barre == std::string::npos ? std::string(".") : chemin.substr(0, barre + 1);
+}
+
 } // namespace
 
 FichierTable::FichierTable(std::string chemin, const DescriptionTable& description)
@@ -67,6 +73,7 @@ void FichierTable::Ferme() {
 
 void FichierTable::Echec(int code) const {
     const std::string fichier = Cite(chemin_);
+    verrou_ = (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -80,6 +87,10 @@ void FichierTable::Echec(int code) const {
     case SQLITE_AUTH:
         throw ErreurStockage("Le fichier de table " + fichier + " ne peut pas être modifié.");
     case SQLITE_CANTOPEN:
+        if (::access(DossierDe(chemin_).c_str(), W_OK) != 0)
+            throw ErreurStockage("Impossible de créer ou de modifier le fichier de table " +
+                                 fichier + " : le dossier " + Cite(DossierDe(chemin_)) +
+                                 " n'est pas accessible en écriture.");
         throw ErreurStockage("Impossible d'ouvrir ou de créer le fichier de table " + fichier +
                              ".");
     case SQLITE_NOTADB:
@@ -140,6 +151,27 @@ bool FichierTable::SchemaConforme() {
     return conforme && i == description_.colonnes.size() + 1;
 }
 
+// The first table or view of the database that is not this table's, or an empty string.
+// Such a database belongs to another program.
+std::string FichierTable::TableEtrangere() {
+    const char* sql = "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND "
+                      "name NOT LIKE 'sqlite\\_%' ESCAPE '\\' AND name <> ?1 LIMIT 1";
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+    if (rc != SQLITE_OK) Echec(rc);
+    sqlite3_bind_text(st, 1, description_.table, -1, SQLITE_STATIC);
+    std::string nom;
+    rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW) {
+        const unsigned char* texte = sqlite3_column_text(st, 0);
+        nom = texte ? reinterpret_cast<const char*>(texte) : "?";
+        rc = SQLITE_DONE;
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) Echec(rc);
+    return nom;
+}
+
 void FichierTable::CreeSchema() {
     const std::string sql = std::string("BEGIN IMMEDIATE; DROP TABLE IF EXISTS ") +
                             description_.table + "; " + CreateTable() + "; COMMIT;";
@@ -177,9 +209,18 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
             Execute("PRAGMA synchronous=OFF");
             Execute("PRAGMA journal_mode=DELETE");
             Execute("PRAGMA cache_size=-500");
+            const std::string etrangere = TableEtrangere();
+            if (!etrangere.empty()) {
+                Ferme();
+                throw ErreurStockage("Le fichier " + Cite(chemin_) +
+                                     " est une base de données d'un autre programme (table « " +
+                                     etrangere + " ») ; il a été laissé tel quel. Déplacez-le "
+                                     "ou renommez-le.");
+            }
             if (!SchemaConforme()) CreeSchema();
             break;
         } catch (const ErreurStockage&) {
+            if (!db_) throw;
             const int code = sqlite3_errcode(db_) & 0xff;
             Ferme();
             const bool endommage = code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
@@ -205,6 +246,10 @@ void FichierTable::Ouvre(int delaiVerrouMs) {
         Ferme();
         Echec(rc);
     }
+}
+
+void FichierTable::SetDelaiVerrou(int delaiVerrouMs) {
+    if (db_) sqlite3_busy_timeout(db_, delaiVerrouMs);
 }
 
 void FichierTable::Vide() {

@@ -45,9 +45,15 @@ class FichierTable {
 
     // Opens the file, creating it when missing, and makes sure it holds the table with the
     // expected columns (a table of the same name with other columns is replaced: the file
-    // is derived data). A file that is not a SQLite database is left untouched and
-    // refused. Throws ErreurStockage.
+    // is derived data). A file that is not a SQLite database, or a database that holds
+    // tables of another program, is left untouched and refused. Throws ErreurStockage.
     void Ouvre(int delaiVerrouMs);
+    bool EstOuvert() const { return db_ != nullptr; }
+    // True when the last failure was another program's lock (worth trying again later).
+    bool EchecDuAuVerrou() const { return verrou_; }
+
+    // How long the next operations wait for another program's lock.
+    void SetDelaiVerrou(int delaiVerrouMs);
 
     // Removes every row. Throws ErreurStockage.
     void Vide();
@@ -69,6 +75,7 @@ class FichierTable {
     int Lie(sqlite3_stmt* st, int colonne, const RangeeBrute& r) const;
     [[noreturn]] void Echec(int code) const;
     bool SchemaConforme();
+    std::string TableEtrangere();
     void CreeSchema();
     std::string CreateTable() const;
 
@@ -78,6 +85,7 @@ class FichierTable {
     sqlite3_stmt* insertion_ = nullptr;
     sqlite3_stmt* remplacement_ = nullptr;
     sqlite3_stmt* lot_ = nullptr; // inserts RangeesParLot rows at once
+    mutable bool verrou_ = false;
     int nReels_ = 0;
     int nEntiers_ = 0;
 };

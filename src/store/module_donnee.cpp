@@ -109,6 +109,8 @@ struct TModuleDonnee::Impl {
 
     std::array<std::unique_ptr<FichierTable>, NombreTables> fichiers;
     std::array<Suivi, NombreTables> suivi;
+    // The file's failure has been reported and it has not been written since.
+    std::array<bool, NombreTables> signale{};
     bool lectureSeule = false;
     bool pretes = false;
     int delaiVerrou = 2000;
@@ -198,9 +200,33 @@ struct TModuleDonnee::Impl {
         suivi[t] = Suivi{};
     }
 
+    // Brings every changed file up to date. A file that fails keeps its previous content
+    // and its changes stay pending for the next switch. Each failure is reported once (the
+    // messages of the files that failed since their last success, one line each); the
+    // retries wait for no lock, so that a file held by another program slows nothing down.
     void PersisteModifiees() {
-        for (int i = 0; i < NombreTables; ++i)
-            if (suivi[i].modifie && fichiers[i]) Persiste(static_cast<Table>(i));
+        std::string messages;
+        for (int i = 0; i < NombreTables; ++i) {
+            if (!suivi[i].modifie || !fichiers[i]) continue;
+            const Table t = static_cast<Table>(i);
+            try {
+                if (!fichiers[t]->EstOuvert()) fichiers[t]->Ouvre(0);
+                Persiste(t);
+                if (signale[t]) fichiers[t]->SetDelaiVerrou(delaiVerrou);
+                signale[t] = false;
+            } catch (const ErreurStockage& e) {
+                NoteEchec(t, e.what(), messages);
+            }
+        }
+        if (!messages.empty()) throw ErreurStockage(messages);
+    }
+
+    void NoteEchec(Table t, const std::string& message, std::string& messages) {
+        if (signale[t]) return;
+        signale[t] = true;
+        if (fichiers[t]) fichiers[t]->SetDelaiVerrou(0);
+        if (!messages.empty()) messages += '\n';
+        messages += message;
     }
 };
 
@@ -235,20 +261,42 @@ void TModuleDonnee::CreeTables() {
     // Until every file is emptied, a later switch must rewrite them all.
     for (int i = 0; i < NombreTables; ++i)
         d->MarqueAReecrire(static_cast<Table>(i));
+    d->signale.fill(false);
+    for (auto& f : d->fichiers)
+        f.reset();
+    // Whatever fails, the tables work in memory: the program still runs, and only the
+    // files that could not be used stay behind.
+    d->pretes = true;
     if (!DossierExiste(d->dossier))
         throw ErreurStockage("Le dossier « " + d->dossier +
                              " » n'existe pas : impossible de créer le fichier de table « " +
-                             d->Chemin(TPoint) + " ».");
+                             d->Chemin(TPoint) + " ». Les tables resteront en mémoire.");
+    std::string messages;
     for (int i = 0; i < NombreTables; ++i) {
         const Table t = static_cast<Table>(i);
-        d->fichiers[t].reset();
         auto fichier = std::make_unique<FichierTable>(d->Chemin(t), Descriptions[t]);
-        fichier->Ouvre(d->delaiVerrou);
-        fichier->Vide();
+        try {
+            fichier->Ouvre(d->delaiVerrou);
+        } catch (const ErreurStockage& e) {
+            // A file locked by another program is opened at a later switch if it can be;
+            // any other file that cannot be opened (foreign, unreadable, impossible to
+            // create) is not used this session.
+            if (fichier->EchecDuAuVerrou()) d->fichiers[t] = std::move(fichier);
+            d->NoteEchec(t, e.what(), messages);
+            continue;
+        }
         d->fichiers[t] = std::move(fichier);
-        d->suivi[t] = Impl::Suivi{};
+        try {
+            d->fichiers[t]->Vide();
+            d->suivi[t] = Impl::Suivi{};
+        } catch (const ErreurStockage& e) {
+            // Open but locked or not writable now: emptied at a later switch if it can be.
+            d->NoteEchec(t, e.what(), messages);
+        }
     }
-    d->pretes = true;
+    if (!messages.empty())
+        throw ErreurStockage(messages + "\nCes tables restent en mémoire : les programmes "
+                                        "s'exécutent normalement.");
 }
 
 void TModuleDonnee::VideTables() {

@@ -37,12 +37,14 @@ public:
     void SetDelaiVerrou(int millisecondes);
 
     // Creates the five files (or empties existing ones), opens them, sets TablesPretes.
-    // Throws ErreurStockage.
+    // A file that cannot be used leaves its table in memory only; the tables are ready
+    // all the same, and then ErreurStockage is thrown once, naming each such file and why.
     void CreeTables();
     void VideTables();
     // Switching to read-only writes the changed tables to their files in one transaction.
-    // Throws ErreurStockage; the tables are read-only even then, and a table that could
-    // not be written is written again at the next switch.
+    // Throws ErreurStockage when a file fails for the first time since it was last
+    // written; the tables are read-only even then, and a table that could not be written
+    // is tried again, silently and without waiting for locks, at the next switch.
     void TablesLectureSeule(bool lectureSeule);
     bool LectureSeule() const;
 

@@ -162,6 +162,37 @@ TEST_F(RunTest, TablesAreWrittenOnlyWhenAsked) {
     EXPECT_FALSE(r.erreurs.empty());
 }
 
+// A table file that cannot be used stops velk-run with code 2 and a message naming it and
+// saying why; the file is left as it was.
+TEST_F(RunTest, UnusableTableFileExitsTwoWithItsName) {
+    const std::string programme = Ecrit("g.vlk", Entete + "P0:=0,0,0,0\n");
+    const struct {
+        const char* fichier;
+        std::string contenu;
+        const char* raison;
+    } cas[] = {
+        {"Points.DB", std::string(4096, '\x5a'), "n'est pas un fichier de table"},
+        {"Lignes.DB", "SQLite format 2\n", "n'est pas un fichier de table"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.fichier);
+        QTemporaryDir tables;
+        const QString chemin = tables.filePath(c.fichier);
+        {
+            QFile f(chemin);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.contenu.data(), static_cast<qint64>(c.contenu.size()));
+        }
+        const Resultat r = Run(programme, false, tables.path().toStdString());
+        EXPECT_EQ(r.code, 2);
+        EXPECT_NE(r.erreurs.find(chemin.toStdString()), std::string::npos) << r.erreurs;
+        EXPECT_NE(r.erreurs.find(c.raison), std::string::npos) << r.erreurs;
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().toStdString(), c.contenu);
+    }
+}
+
 TEST_F(RunTest, BinaryAndHugeInputsGiveMessagesNotCrashes) {
     std::string binaire = Entete;
     for (int k = 0; k < 300000; ++k) binaire += static_cast<char>((k * 131 + (k >> 5)) & 0xFF);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <string>
 
 namespace velk {
 namespace {
@@ -60,7 +62,14 @@ TEST(SaisieValeurLecture, PointDecimalQuelleQueSoitLaLocale)
 {
     const char* avant = std::setlocale(LC_NUMERIC, nullptr);
     const std::string sauve = avant ? avant : "C";
-    std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr ||
+        std::string(std::localeconv()->decimal_point) != ",") {
+        std::setlocale(LC_NUMERIC, sauve.c_str());
+        // CI installs the French locale and asks for this test to run.
+        if (std::getenv("VELK_EXIGE_LOCALES") != nullptr)
+            FAIL() << "no decimal-comma locale installed";
+        GTEST_SKIP() << "no decimal-comma locale installed";
+    }
     Reel v = 0;
     EXPECT_TRUE(LitReel(QStringLiteral("-12.5"), v));
     EXPECT_EQ(v, -12.5L);

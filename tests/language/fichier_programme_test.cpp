@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace velk {
 namespace {
 
@@ -34,6 +36,27 @@ TEST(FichierProgramme, SplitsOnCrLfOrLfWithOrWithoutFinalTerminator) {
         {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
     };
     for (const auto& c : cas) EXPECT_EQ(DecoupeLignes(c.octets), c.lignes) << c.octets;
+}
+
+// The lines read one at a time as a run asks for them (velk-run) are those of the loaded
+// file, whatever the line ends, the encoding, or the lines skipped.
+TEST(FichierProgramme, StreamedLinesMatchTheLoadedOnes) {
+    const std::string cas[] = {
+        "", "a", "a\r\n", "a\r\nb", "\n\n\n", "a\r\n\r\nb\r\n", "a\rb\r\n", "a\r",
+        "\xEF\xBB\xBFP0:=0,0,0,0\r\nP1", "Derni\xE8re\r\n\x80\x81\r\n\xE9t\xE9",
+        std::string("a\0b\r\n\n", 6),
+    };
+    for (const std::string& octets : cas) {
+        const Lignes attendues = DecoupeLignes(octets);
+        for (int pas = 1; pas <= 2; ++pas) {
+            TamponZone copie = NouveauTampon(octets.size() + 1);
+            std::copy(octets.begin(), octets.end(), copie.get());
+            LignesEnFlux flux(std::move(copie), octets.size());
+            ASSERT_EQ(flux.NombreLignes(), static_cast<int>(attendues.size())) << octets;
+            for (int k = pas - 1; k < flux.NombreLignes(); k += pas)
+                EXPECT_EQ(flux.Ligne(k), attendues[static_cast<size_t>(k)]) << octets << " " << k;
+        }
+    }
 }
 
 TEST(FichierProgramme, DecodesUtf8AsIsAndOtherwiseWindows1252) {

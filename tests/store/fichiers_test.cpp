@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <chrono>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace velk {
@@ -266,7 +268,12 @@ TEST(FichiersTables, FailuresAreReportedWithTheFileName) {
         } catch (const ErreurStockage& e) {
             EXPECT_NE(std::string(e.what()).find(c.cite), std::string::npos) << e.what();
         }
-        EXPECT_FALSE(store.TablesPretes());
+        // The tables still work, in memory.
+        EXPECT_TRUE(store.TablesPretes());
+        store.TablesLectureSeule(false);
+        store.EcritPoint(1, TRecPoint{});
+        EXPECT_NO_THROW(store.TablesLectureSeule(true));
+        EXPECT_TRUE(store.PointExiste(1));
     }
 }
 
@@ -373,6 +380,167 @@ TEST(FichiersTables, FailedWriteKeepsThePreviousFileAndIsRetried) {
     store.TablesLectureSeule(true);
     EXPECT_EQ(Requete(points, "SELECT COUNT(*), SUM(X) FROM Point"),
               (Lignes{{20000, 19999.0 * 20000 / 2}}));
+}
+
+// Limits the size of the files this process may write (as a full disk would), restored
+// when it goes out of scope.
+class DisquePlein {
+  public:
+    explicit DisquePlein(rlim_t octets) {
+        ::getrlimit(RLIMIT_FSIZE, &avant_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit petit = avant_;
+        petit.rlim_cur = octets;
+        ::setrlimit(RLIMIT_FSIZE, &petit);
+    }
+    ~DisquePlein() {
+        ::setrlimit(RLIMIT_FSIZE, &avant_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    DisquePlein(const DisquePlein&) = delete;
+    DisquePlein& operator=(const DisquePlein&) = delete;
+
+  private:
+    rlimit avant_{};
+    void (*signal_)(int) = nullptr;
+};
+
+std::string MessageDeCreation(TModuleDonnee& store) {
+    try {
+        store.CreeTables();
+    } catch (const ErreurStockage& e) {
+        return e.what();
+    }
+    return {};
+}
+
+// Files that cannot be used at start-up: each is named once with its reason, left as it
+// was, and its table works in memory; the other files are written as usual.
+TEST(FichiersTables, UnusableFilesAtStartUpLeaveTheirTablesInMemory) {
+    struct Cas {
+        const char* nom;
+        const char* fichier;
+        void (*prepare)(const std::string& chemin);
+        const char* raison;
+    };
+    const Cas cas[] = {
+        {"garbage bytes", "Points.DB",
+         [](const std::string& c) { EcritFichier(c, std::string(5000, '\x9c') + "abc"); },
+         "n'est pas un fichier de table"},
+        {"empty-looking text", "Points.DB", [](const std::string& c) { EcritFichier(c, "S"); },
+         "n'est pas un fichier de table"},
+        {"database of another program", "Points.DB",
+         [](const std::string& c) {
+             Execute(c, "CREATE TABLE Clients (Nom TEXT); INSERT INTO Clients VALUES ('a');");
+         },
+         "autre programme"},
+        {"same table name beside another program's table", "Variables.DB",
+         [](const std::string& c) {
+             Execute(c, "CREATE TABLE Variable (x); CREATE TABLE Factures (Numero INTEGER);");
+         },
+         "Factures"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire dossier;
+        const std::string chemin = dossier.Fichier(c.fichier);
+        c.prepare(chemin);
+        const std::string avant = LitFichier(chemin);
+        TModuleDonnee store(dossier.Chemin());
+        const std::string message = MessageDeCreation(store);
+        EXPECT_NE(message.find(chemin), std::string::npos) << message;
+        EXPECT_NE(message.find(c.raison), std::string::npos) << message;
+        EXPECT_EQ(message.find("Lignes.DB"), std::string::npos) << "only the faulty file is named";
+        EXPECT_TRUE(store.TablesPretes());
+
+        store.TablesLectureSeule(false);
+        store.EcritPoint(4, TRecPoint{0, 1, 2, 3, 4});
+        store.EcritLigne(2, TRecLigne{});
+        store.EcritVariable(7, 1.5);
+        EXPECT_NO_THROW(store.TablesLectureSeule(true)) << "told once, at start-up";
+        EXPECT_TRUE(store.PointExiste(4));
+        EXPECT_EQ(store.ValeurVariable(7), 1.5L);
+        EXPECT_EQ(LitFichier(chemin), avant) << "the file is left as it was";
+        EXPECT_EQ(Requete(dossier.Fichier("Lignes.DB"), "SELECT Numero FROM Ligne"),
+                  (Lignes{{2}}));
+    }
+}
+
+TEST(FichiersTables, FolderWithoutWriteAccessKeepsTablesInMemory) {
+    DossierTemporaire dossier;
+    // Root may write anywhere on a normal folder: it gets a proc folder instead, where no
+    // one can create files.
+    const bool root = ::geteuid() == 0;
+    const std::string chemin = root ? std::string("/proc/self/fdinfo") : dossier.Chemin();
+    if (!root) fs::permissions(chemin, fs::perms::owner_read | fs::perms::owner_exec);
+    TModuleDonnee store(chemin);
+    const std::string message = MessageDeCreation(store);
+    if (!root) fs::permissions(chemin, fs::perms::owner_all);
+    for (const char* nom : Fichiers)
+        EXPECT_NE(message.find(nom), std::string::npos) << message;
+    if (!root) {
+        EXPECT_NE(message.find("pas accessible en écriture"), std::string::npos) << message;
+    }
+    EXPECT_TRUE(store.TablesPretes());
+    store.EcritCercle(3, TRecCercle{});
+    EXPECT_NO_THROW(store.TablesLectureSeule(true));
+    EXPECT_TRUE(store.CercleExiste(3));
+}
+
+TEST(FichiersTables, FullDiskAtStartUpIsReportedOnce) {
+    DossierTemporaire dossier;
+    std::string message;
+    TModuleDonnee store(dossier.Chemin());
+    {
+        DisquePlein plein(512);
+        message = MessageDeCreation(store);
+        store.EcritPoint(0, TRecPoint{});
+        EXPECT_NO_THROW(store.TablesLectureSeule(true)) << "the same failure is not told twice";
+    }
+    EXPECT_NE(message.find("Points.DB"), std::string::npos) << message;
+    EXPECT_TRUE(store.PointExiste(0));
+}
+
+// A file locked by another program at start-up: named once; while the lock lasts later
+// switches neither report it again nor wait for it; once it is released the file catches
+// up with the table.
+TEST(FichiersTables, LockedFileAtStartUpCatchesUpOnceReleased) {
+    DossierTemporaire dossier;
+    const std::string cercles = dossier.Fichier("Cercles.DB");
+    Execute(cercles, "CREATE TABLE Cercle (Numero INTEGER PRIMARY KEY NOT NULL);"
+                     "INSERT INTO Cercle VALUES (99)");
+    sqlite3* autre = nullptr;
+    ASSERT_EQ(sqlite3_open(cercles.c_str(), &autre), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(autre, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    TModuleDonnee store(dossier.Chemin());
+    store.SetDelaiVerrou(300);
+    const std::string message = MessageDeCreation(store);
+    EXPECT_NE(message.find(cercles), std::string::npos) << message;
+    EXPECT_NE(message.find("verrouillé"), std::string::npos) << message;
+    EXPECT_EQ(message.find("Points.DB"), std::string::npos) << message;
+
+    store.TablesLectureSeule(false);
+    store.EcritCercle(5, TRecCercle{0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0});
+    const auto debut = std::chrono::steady_clock::now();
+    EXPECT_NO_THROW(store.TablesLectureSeule(true));
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(250))
+        << "a retry must not wait for the lock";
+
+    sqlite3_exec(autre, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(autre);
+    store.TablesLectureSeule(false);
+    store.TablesLectureSeule(true);
+    EXPECT_EQ(Requete(cercles, "SELECT Numero FROM Cercle"), (Lignes{{5}}));
+
+    // Healed: a new failure is told again.
+    ASSERT_EQ(sqlite3_open(cercles.c_str(), &autre), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(autre, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    store.TablesLectureSeule(false);
+    store.EcritCercle(6, TRecCercle{});
+    EXPECT_THROW(store.TablesLectureSeule(true), ErreurStockage);
+    sqlite3_exec(autre, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(autre);
 }
 
 } // namespace
