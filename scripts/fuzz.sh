@@ -31,7 +31,9 @@ for c in $CIBLES; do
   [ "$c" = programme ] && seeds="$seeds examples"
   journal="$BUILD/fuzz_$c.log"
   # -max_len: programs are short texts; the number target builds long runs itself.
+  # A fixed seed (VELK_FUZZ_SEED, 1 by default) makes a CI run repeatable on the same machine.
   if "$BUILD/fuzz/fuzz_$c" "$corpus" $seeds -dict=fuzz/velk.dict -max_total_time="$DUREE" \
+      -seed="${VELK_FUZZ_SEED:-1}" \
       -max_len=8192 -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
       -artifact_prefix="$BUILD/artefacts/${c}-" >"$journal" 2>&1; then
     etat="ok"
