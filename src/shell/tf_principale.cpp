@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QSplitter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -263,6 +264,14 @@ void TFPrincipale::CreeBarreEtat()
         barre->addWidget(panneau);
         panneaux_[size_t(i)] = panneau;
     }
+    avisErreurs_ = new QPushButton;
+    avisErreurs_->setObjectName(QStringLiteral("AvisErreurs"));
+    avisErreurs_->setFlat(true);
+    avisErreurs_->setCursor(Qt::PointingHandCursor);
+    avisErreurs_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    avisErreurs_->hide();
+    barre->addPermanentWidget(avisErreurs_);
+    connect(avisErreurs_, &QPushButton::clicked, this, &TFPrincipale::MontreErreursClick);
 }
 
 void TFPrincipale::ConnecteEditeur()
