@@ -52,6 +52,7 @@ void TFPrincipale::ExecuterClick()
         if (dossier_->currentWidget() == ongletGraph_) {
             avisErreurs_->setText(TexteAvisErreurs(NombreLignesEnErreur(*messages_)));
             avisErreurs_->show();
+            AjusteBarreEtat();
         }
     }
 }
@@ -59,6 +60,7 @@ void TFPrincipale::ExecuterClick()
 void TFPrincipale::MontreErreursClick()
 {
     avisErreurs_->hide();
+    AjusteBarreEtat();
     dossier_->setCurrentWidget(ongletText_);
     messages_->show();
     const int item = PremierMessageAvecLigne(*messages_);

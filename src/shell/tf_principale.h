@@ -194,6 +194,8 @@ private:
                             const QString& indice);
     void OngletChange(int index);
     void SetPanneau(int i, const QString& texte);
+    // Keeps the window at least as wide as the status bar's panels and notice.
+    void AjusteBarreEtat();
     void ChangeTables(bool lectureSeule);
     void ActualiseGrilles();
     void TablesChangees();

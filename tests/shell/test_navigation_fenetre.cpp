@@ -1,14 +1,17 @@
 // Navigation on the real window: zoom and pan in the middle of a click sequence leave the
-// sequence as it was, and the faulty-lines notice leads from the drawing to the text.
+// sequence as it was, the faulty-lines notice leads from the drawing to the text, and the
+// status bar keeps every text whole.
 #include "fenetre_test.h"
 
 #include "construction/moteur_construction.h"
 #include "shell/liste_messages_vue.h"
+#include "shell/widgets/editeur.h"
 #include "view/etat_vue.h"
 #include "view/qt/dessin.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -138,6 +141,38 @@ TEST_F(Navigation, FaultyLinesNoticeLeadsToTheText)
     f.Dossier().setCurrentIndex(0);
     f.ExecuterClick();
     EXPECT_TRUE(avis->isHidden());
+}
+
+TEST_F(Navigation, StatusBarPanelsNeverOverlapAtTheSmallestWindow)
+{
+    TFPrincipale& f = Demarre();
+    f.show();
+    Texte({"// Programme VELK Version 1.0 ", "// Derniere modif. : ", "//", "P0:=0,0,0,0", "P0:=0,0,0,0"});
+    f.Dossier().setCurrentIndex(0);
+    f.ExecuterClick();
+    f.AffichePanneau(0, Editeur::TextePosition(99999, 999));
+    f.AffichePanneau(2, QStringLiteral("Lecture seule"));
+    f.resize(100, 80);
+    QApplication::processEvents();
+    EXPECT_GE(f.width(), 560);
+    EXPECT_GE(f.height(), 360);
+    std::vector<QWidget*> elements;
+    for (int i = 0; i < 4; ++i)
+        elements.push_back(f.findChild<QLabel*>(QStringLiteral("Panneau%1").arg(i)));
+    elements.push_back(f.findChild<QPushButton*>(QStringLiteral("AvisErreurs")));
+    for (QWidget* w : elements) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+        EXPECT_LE(w->geometry().right(), w->parentWidget()->width()) << w->objectName().toStdString();
+        if (auto* panneau = qobject_cast<QLabel*>(w)) {
+            EXPECT_LE(panneau->fontMetrics().horizontalAdvance(panneau->text()), panneau->contentsRect().width())
+                << w->objectName().toStdString();
+        }
+    }
+    for (size_t i = 0; i < elements.size(); ++i)
+        for (size_t j = i + 1; j < elements.size(); ++j)
+            EXPECT_FALSE(elements[i]->geometry().intersects(elements[j]->geometry()))
+                << elements[i]->objectName().toStdString() << " / " << elements[j]->objectName().toStdString();
 }
 
 } // namespace
