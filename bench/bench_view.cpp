@@ -142,7 +142,33 @@ void BM_ParcoursTables(benchmark::State& state)
 }
 
 // 0 stands for the largest store.
+// One navigation step as the drawing does it: a wheel notch about a point of the surface
+// (in and out in turn, so the view stays put over the run) or a 40-pixel pan, then the
+// redraw of every element.
+void BM_PasNavigation(benchmark::State& state)
+{
+    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    EtatVue etat;
+    etat.SetTailleSurface(1280, 800);
+    etat.SetFenetre({-110, 110, -110, 110});
+    TVisibilite visibilite;
+    SurfaceImage surface(etat, visibilite);
+    int pas = 0;
+    for (auto _ : state) {
+        switch (pas++ % 4) {
+        case 0: etat.ZoomMolette(900, 300, 1); break;
+        case 1: etat.Deplace(40, -40); break;
+        case 2: etat.ZoomMolette(900, 300, -1); break;
+        default: etat.Deplace(-40, 40); break;
+        }
+        surface.Redessine(donnees);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    state.counters["elements"] = 3.0 * ParType(static_cast<int>(state.range(0)));
+}
+
 BENCHMARK(BM_Redessine)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasNavigation)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheElements)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheParcours)->Arg(1000)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChercheApresChangement)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);

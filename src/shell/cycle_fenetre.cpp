@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -41,6 +42,7 @@ void TFPrincipale::OngletChange(int)
     for (QAction* a : menuEcran_->actions())
         a->setEnabled(courant == ongletGraph_);
     if (courant == ongletText_) {
+        avisErreurs_->hide();
         editeur_->setFocus();
         SetPanneau(0, editeur_->TextePosition());
     }

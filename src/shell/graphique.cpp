@@ -9,6 +9,7 @@
 #include "language/interprete.h"
 #include "language/messages.h"
 #include "language/nombres.h"
+#include "shell/avis_erreurs.h"
 #include "shell/liste_messages_vue.h"
 #include "shell/zone_menu.h"
 #include "shell/widgets/editeur.h"
@@ -19,6 +20,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QLocale>
 #include <QTabWidget>
 
@@ -33,6 +35,7 @@ namespace velk {
 void TFPrincipale::ExecuterClick()
 {
     messages_->hide();
+    avisErreurs_->hide();
     try {
         interprete_->ExecuteProgramme(*lignes_);
     } catch (const ErreurStockage& e) {
@@ -46,6 +49,24 @@ void TFPrincipale::ExecuterClick()
         messages_->show();
         messages_->SelectionneItem(0);
         AfficheLigneMessage(0);
+        if (dossier_->currentWidget() == ongletGraph_) {
+            avisErreurs_->setText(TexteAvisErreurs(NombreLignesEnErreur(*messages_)));
+            avisErreurs_->show();
+            AjusteBarreEtat();
+        }
+    }
+}
+
+void TFPrincipale::MontreErreursClick()
+{
+    avisErreurs_->hide();
+    AjusteBarreEtat();
+    dossier_->setCurrentWidget(ongletText_);
+    messages_->show();
+    const int item = PremierMessageAvecLigne(*messages_);
+    if (item >= 0) {
+        messages_->SelectionneItem(item);
+        AfficheLigneMessage(item);
     }
 }
 

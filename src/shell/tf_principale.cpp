@@ -29,10 +29,13 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QSplitter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velk {
 
@@ -127,6 +130,8 @@ void TFPrincipale::CreeOnglets()
     dossier_ = new QTabWidget(this);
     dossier_->setObjectName(QStringLiteral("Dossier"));
     setCentralWidget(dossier_);
+    // The window's minimum follows from this and from the status bar's panels.
+    dossier_->setMinimumSize(560, 360);
 
     // Graphique: the palettes on the left, the drawing, the prompt strip below.
     ongletGraph_ = new QWidget;
@@ -252,17 +257,50 @@ void TFPrincipale::CreeBarreEtat()
     barre->setObjectName(QStringLiteral("BarreEtat"));
     barre->setSizeGripEnabled(true);
     static const int kLargeurs[] = {200, 100, 100, 50};
+    // Each panel is at least as wide as the longest text it usually shows in the font in
+    // use, so that a larger font never cuts a text or lets it run into its neighbour.
+    const QStringList echantillons[] = {
+        {Editeur::TextePosition(99999, 999), TexteCoordonnees(-9999999, -9999999)},
+        {Editeur::TexteModifie(true)},
+        {QStringLiteral("Lecture seule"), Editeur::TexteRemplacement(true), Editeur::TexteRemplacement(false)},
+        {QStringLiteral("CCCC*")}};
     for (int i = 0; i < 4; ++i) {
         auto* panneau = new QLabel;
         panneau->setObjectName(QStringLiteral("Panneau%1").arg(i));
-        panneau->setFixedWidth(kLargeurs[i]);
         panneau->setFrameShape(QFrame::Panel);
         panneau->setFrameShadow(QFrame::Sunken);
+        int largeur = kLargeurs[i];
+        const int bords = 2 * panneau->frameWidth() + 2 * panneau->margin() + 6;
+        for (const QString& texte : echantillons[i])
+            largeur = std::max(largeur, panneau->fontMetrics().horizontalAdvance(texte) + bords);
+        panneau->setFixedWidth(largeur);
         // Ordinary (not permanent) widgets: a hint shown with showMessage hides them all and
         // they come back when the hint is cleared.
         barre->addWidget(panneau);
         panneaux_[size_t(i)] = panneau;
     }
+    avisErreurs_ = new QPushButton;
+    avisErreurs_->setObjectName(QStringLiteral("AvisErreurs"));
+    avisErreurs_->setFlat(true);
+    avisErreurs_->setCursor(Qt::PointingHandCursor);
+    avisErreurs_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    avisErreurs_->hide();
+    barre->addPermanentWidget(avisErreurs_);
+    connect(avisErreurs_, &QPushButton::clicked, this, &TFPrincipale::MontreErreursClick);
+    AjusteBarreEtat();
+}
+
+void TFPrincipale::AjusteBarreEtat()
+{
+    // The status bar does not count its widgets in its minimum size, so a narrow window
+    // would pile them over each other: its minimum is set to what they need side by side.
+    QStatusBar* barre = statusBar();
+    int largeur = 40; // size grip and margins
+    for (QLabel* panneau : panneaux_)
+        largeur += panneau->width() + 8;
+    if (!avisErreurs_->isHidden())
+        largeur += avisErreurs_->sizeHint().width() + 8;
+    barre->setMinimumWidth(largeur);
 }
 
 void TFPrincipale::ConnecteEditeur()

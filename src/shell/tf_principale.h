@@ -21,6 +21,7 @@ class QAction;
 class QKeyEvent;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QMenu;
 class QPrinter;
 class QSpinBox;
@@ -114,6 +115,9 @@ public:
     // ---- Run and messages ----
     void ExecuterClick();
     void AfficheLigneMessage(int item);
+    // The status bar notice of faulty lines: shows the text tab, the messages and the
+    // first faulty line.
+    void MontreErreursClick();
 
     // ---- Graphic tab ----
     void InitAppli();
@@ -193,6 +197,8 @@ private:
                             const QString& indice);
     void OngletChange(int index);
     void SetPanneau(int i, const QString& texte);
+    // Keeps the window at least as wide as the status bar's panels and notice.
+    void AjusteBarreEtat();
     void ChangeTables(bool lectureSeule);
     void ActualiseGrilles();
     void TablesChangees();
@@ -246,6 +252,7 @@ private:
     ListeMessagesVue* messages_ = nullptr;
     std::array<QTableView*, 4> grilles_{};
     std::array<QLabel*, 4> panneaux_{};
+    QPushButton* avisErreurs_ = nullptr;
     QToolBar* barreOutil_ = nullptr;
     QComboBox* fonte_ = nullptr;
     QSpinBox* taille_ = nullptr;

@@ -1,6 +1,8 @@
 // Zoom commands, the window history and framing of all elements.
 #include "view/etat_vue.h"
 
+#include "view/navigation.h"
+
 #include "store/module_donnee.h"
 #include "geometry/conventions.h"
 
@@ -39,12 +41,14 @@ void EtatVue::ReprendTailleSurface()
 
 void EtatVue::Change()
 {
+    rafale_ = false;
     if (observateur_)
         observateur_();
 }
 
 void EtatVue::EmpileZoom()
 {
+    rafale_ = false;
     if (index_ >= TailleHistorique) {
         std::move(historique_.begin() + 2, historique_.end(), historique_.begin() + 1);
         index_ = TailleHistorique - 1;
@@ -64,17 +68,6 @@ void EtatVue::VueOrigine()
 }
 
 namespace {
-
-// A window the view can be computed from and zoomed back out of: finite, not collapsed
-// to a point by repeated halving, and wide enough that a surface of any real size gets a
-// finite scale from it.
-bool FenetreUtilisable(const TFenetre& f)
-{
-    const Reel w = f.Xmax - f.Xmin, h = f.Ymax - f.Ymin;
-    return std::isfinite(f.Xmin) && std::isfinite(f.Xmax) && std::isfinite(f.Ymin) && std::isfinite(f.Ymax)
-           && std::isfinite(w) && std::isfinite(h) && (w > 0 || h > 0) && (w == 0 || std::isfinite(1e6L / w))
-           && (h == 0 || std::isfinite(1e6L / h));
-}
 
 TFenetre AutourDuCentre(const TFenetre& f, Reel facteur)
 {
@@ -139,6 +132,37 @@ bool EtatVue::ZoomCentre(int32_t colonne, int32_t ligne, Reel facteur)
         return false;
     fenetre_ = nouvelle;
     EmpileZoom();
+    CalculeVue();
+    Change();
+    return true;
+}
+
+bool EtatVue::ZoomMolette(int32_t colonne, int32_t ligne, Reel crans)
+{
+    const Reel facteur = std::pow(FacteurCranMolette, crans);
+    const TFenetre nouvelle = ZoomAutourDe(fenetre_, vue_, colonne, ligne, facteur);
+    if (!FenetreUtilisable(nouvelle) || nouvelle == fenetre_)
+        return false;
+    const bool suite = rafale_;
+    if (!suite && (index_ == 0 || historique_[static_cast<size_t>(index_)] != fenetre_))
+        EmpileZoom();
+    fenetre_ = nouvelle;
+    if (suite)
+        historique_[static_cast<size_t>(index_)] = fenetre_;
+    else
+        EmpileZoom();
+    CalculeVue();
+    Change();
+    rafale_ = true;
+    return true;
+}
+
+bool EtatVue::Deplace(int32_t dx, int32_t dy)
+{
+    const TFenetre nouvelle = DecaleFenetre(fenetre_, vue_, dx, dy);
+    if (!FenetreUtilisable(nouvelle))
+        return false;
+    fenetre_ = nouvelle;
     CalculeVue();
     Change();
     return true;

@@ -52,6 +52,18 @@ public:
     // Window centred on the clicked pixel, its width and height divided by facteur, saved.
     // A factor that is not a finite number above 0 changes nothing and returns false.
     bool ZoomCentre(int32_t colonne, int32_t ligne, Reel facteur);
+    // One wheel step: the scale multiplied by FacteurCranMolette to the power crans
+    // (negative crans zoom out), the world point under the pixel staying under it. The
+    // steps of one burst share one history entry, so that "previous" undoes the burst; a
+    // window left unsaved by a pan or a zoom +/- is saved before the burst starts. False,
+    // changing nothing, when the new window would be unusable.
+    bool ZoomMolette(int32_t colonne, int32_t ligne, Reel crans);
+    // Ends the current wheel burst: the next wheel step saves a new entry. Every other
+    // change of the window ends the burst too.
+    void FinRafale() { rafale_ = false; }
+    bool RafaleEnCours() const { return rafale_; }
+    // Pan: the drawing follows the mouse by (dx, dy) pixels; the history is not touched.
+    bool Deplace(int32_t dx, int32_t dy);
     // Walk the history; false when there is nowhere to go.
     bool ZoomPrecedent();
     bool ZoomSuivant();
@@ -80,6 +92,7 @@ private:
     std::array<TFenetre, TailleHistorique + 1> historique_{}; // position 0 unused
     int index_ = 0;
     int dernier_ = 0;
+    bool rafale_ = false;
     std::function<void()> observateur_;
 };
 

@@ -6,8 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -163,6 +169,115 @@ TEST_F(DessinWidget, HighlightOverlaysTheDrawingUntilHiddenOrLeft)
         EXPECT_EQ(ecran.pixel(30, 160), blanc) << e.nom;              // beyond the stroke
         EXPECT_EQ(dessin->Image().pixel(30, 152), blanc) << e.nom << ": the drawing itself is unchanged";
     }
+}
+
+// Sends the mouse, wheel and key events of the navigation gestures and counts every mouse
+// signal the construction would see.
+class NavigationDessin : public DessinWidget {
+protected:
+    void SetUp() override
+    {
+        DessinWidget::SetUp();
+        dessin->resize(400, 300);
+        dessin->show();
+        QApplication::processEvents();
+        auto compte = [this](int, int, auto, Qt::KeyboardModifiers) { ++signaux; };
+        QObject::connect(dessin.get(), &Dessin::sourisEnfoncee, compte);
+        QObject::connect(dessin.get(), &Dessin::sourisDeplacee, compte);
+        QObject::connect(dessin.get(), &Dessin::sourisRelachee, compte);
+    }
+    void Souris(QEvent::Type type, QPoint p, Qt::MouseButton bouton, Qt::MouseButtons boutons)
+    {
+        QMouseEvent e(type, QPointF(p), dessin->mapToGlobal(QPointF(p)), bouton, boutons, Qt::NoModifier);
+        QApplication::sendEvent(dessin.get(), &e);
+    }
+    void Glisse(Qt::MouseButton bouton, QPoint de, QPoint a)
+    {
+        Souris(QEvent::MouseButtonPress, de, bouton, bouton);
+        Souris(QEvent::MouseMove, (de + a) / 2, Qt::NoButton, bouton);
+        Souris(QEvent::MouseMove, a, Qt::NoButton, bouton);
+        Souris(QEvent::MouseButtonRelease, a, bouton, Qt::NoButton);
+    }
+    void Molette(QPoint p, int angle)
+    {
+        QWheelEvent e(QPointF(p), dessin->mapToGlobal(QPointF(p)), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(dessin.get(), &e);
+    }
+    void Touche(QEvent::Type type, int touche, bool repetee = false)
+    {
+        QKeyEvent e(type, touche, Qt::NoModifier, QString(), repetee);
+        QApplication::sendEvent(dessin.get(), &e);
+    }
+    int signaux = 0;
+};
+
+TEST_F(NavigationDessin, WheelZoomsAboutTheCursorOneEntryPerBurst)
+{
+    const QPoint curseur(287, 61);
+    const Reel x = XReel(etat.VueEcran(), curseur.x()), y = YReel(etat.VueEcran(), curseur.y());
+    const Reel echelle = etat.VueEcran().Echelle;
+    Molette(curseur, 120);
+    Molette(curseur, 120);
+    Molette(curseur, 240);
+    EXPECT_NEAR(static_cast<double>(etat.VueEcran().Echelle / echelle), std::pow(1.25, 4), 1e-12);
+    EXPECT_LE(std::abs(XEcran(etat.VueEcran(), x) - curseur.x()), 1);
+    EXPECT_LE(std::abs(YEcran(etat.VueEcran(), y) - curseur.y()), 1);
+    EXPECT_EQ(etat.DernierZoom(), 2);
+    Molette(curseur, -120); // still the same burst
+    EXPECT_EQ(etat.DernierZoom(), 2);
+    // A pause longer than the burst delay starts a new entry.
+    QEventLoop attente;
+    QTimer::singleShot(Dessin::DelaiRafaleMs + 100, &attente, &QEventLoop::quit);
+    attente.exec();
+    Molette(curseur, -120);
+    EXPECT_EQ(etat.DernierZoom(), 3);
+    EXPECT_EQ(signaux, 0);
+}
+
+TEST_F(NavigationDessin, MiddleDragAndSpaceDragPanByTheDrag)
+{
+    struct Cas {
+        QPoint de, a;
+        bool espace;
+    };
+    for (const Cas& c : {Cas{{100, 100}, {160, 70}, false}, Cas{{10, 290}, {390, 5}, false},
+                         Cas{{200, 150}, {180, 190}, true}}) {
+        const TVue avant = etat.VueEcran();
+        const int index = etat.IndexZoom();
+        const QPoint d = c.a - c.de;
+        if (c.espace) {
+            Touche(QEvent::KeyPress, Qt::Key_Space);
+            Touche(QEvent::KeyPress, Qt::Key_Space, true);
+            Glisse(Qt::LeftButton, c.de, c.a);
+            Touche(QEvent::KeyRelease, Qt::Key_Space);
+        } else {
+            Glisse(Qt::MiddleButton, c.de, c.a);
+        }
+        EXPECT_NEAR(static_cast<double>((avant.OrigineX - etat.VueEcran().OrigineX) * avant.Echelle), d.x(), 1e-6);
+        EXPECT_NEAR(static_cast<double>((etat.VueEcran().OrigineY - avant.OrigineY) * avant.Echelle), d.y(), 1e-6);
+        EXPECT_EQ(etat.IndexZoom(), index);
+        EXPECT_FALSE(dessin->DeplacementEnCours());
+        EXPECT_EQ(dessin->cursor().shape(), Qt::CrossCursor);
+    }
+    EXPECT_EQ(signaux, 0);
+    // Space released: the left button is a click again.
+    Souris(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(signaux, 1);
+}
+
+TEST_F(NavigationDessin, ArrowsPanByAnEighthOfTheView)
+{
+    const struct {
+        int touche, dx, dy;
+    } cas[] = {{Qt::Key_Left, 50, 0}, {Qt::Key_Right, -50, 0}, {Qt::Key_Up, 0, 37}, {Qt::Key_Down, 0, -37}};
+    for (const auto& c : cas) {
+        const int x0 = XEcran(etat.VueEcran(), 0), y0 = YEcran(etat.VueEcran(), 0);
+        Touche(QEvent::KeyPress, c.touche);
+        EXPECT_EQ(XEcran(etat.VueEcran(), 0) - x0, c.dx);
+        EXPECT_EQ(YEcran(etat.VueEcran(), 0) - y0, c.dy);
+    }
+    EXPECT_EQ(signaux, 0);
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 
 #include "store/module_donnee.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -20,7 +22,11 @@ Dessin::Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibil
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(1, 1);
+    setFocusPolicy(Qt::StrongFocus);
     etat_.SetTailleSurface(width(), height());
+    finRafale_.setSingleShot(true);
+    finRafale_.setInterval(DelaiRafaleMs);
+    connect(&finRafale_, &QTimer::timeout, this, [this] { etat_.FinRafale(); });
 }
 
 void Dessin::EffaceDessin()
@@ -143,21 +149,50 @@ void Dessin::resizeEvent(QResizeEvent* event)
     }
 }
 
+void Dessin::Deplace(QPoint decalage)
+{
+    if (decalage.isNull() || !donnees_.TablesPretes())
+        return;
+    if (etat_.Deplace(decalage.x(), decalage.y()))
+        Redessine();
+}
+
 void Dessin::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (DeplacementEnCours())
+        return; // a second button during a pan is not a click
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && espace_)) {
+        deplacement_ = event->button();
+        dernierePosition_ = p;
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     emit sourisEnfoncee(p.x(), p.y(), event->button(), event->modifiers());
 }
 
 void Dessin::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (DeplacementEnCours()) {
+        Deplace(p - dernierePosition_);
+        dernierePosition_ = p;
+        return;
+    }
     emit sourisDeplacee(p.x(), p.y(), event->buttons(), event->modifiers());
 }
 
 void Dessin::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (DeplacementEnCours()) {
+        if (event->button() == deplacement_) {
+            Deplace(p - dernierePosition_);
+            deplacement_ = Qt::NoButton;
+            setCursor(Qt::CrossCursor);
+        }
+        return;
+    }
     emit sourisRelachee(p.x(), p.y(), event->button(), event->modifiers());
 }
 
@@ -165,6 +200,56 @@ void Dessin::leaveEvent(QEvent* event)
 {
     CacheSurbrillance();
     QWidget::leaveEvent(event);
+}
+
+void Dessin::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    if (!donnees_.TablesPretes())
+        return;
+    // 120 eighths of a degree are one notch; fine-step wheels and touchpads send less and
+    // are zoomed by the matching fraction of a notch.
+    const int utilise = event->angleDelta().y();
+    if (utilise == 0)
+        return;
+    const QPoint p = event->position().toPoint();
+    finRafale_.start();
+    if (etat_.ZoomMolette(p.x(), p.y(), static_cast<Reel>(utilise) / 120))
+        Redessine();
+}
+
+void Dessin::keyPressEvent(QKeyEvent* event)
+{
+    // An arrow shows what lies that way: the drawing moves the other way by an eighth.
+    const int px = std::max(1, width() / 8), py = std::max(1, height() / 8);
+    switch (event->key()) {
+    case Qt::Key_Left: Deplace({px, 0}); break;
+    case Qt::Key_Right: Deplace({-px, 0}); break;
+    case Qt::Key_Up: Deplace({0, py}); break;
+    case Qt::Key_Down: Deplace({0, -py}); break;
+    case Qt::Key_Space:
+        espace_ = true;
+        break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void Dessin::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        espace_ = false;
+        event->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void Dessin::focusOutEvent(QFocusEvent* event)
+{
+    // A Space released elsewhere never comes back here.
+    espace_ = false;
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace velk

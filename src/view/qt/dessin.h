@@ -1,6 +1,7 @@
 // The drawing surface widget of the graphic tab: shows the drawing image, follows the size
 // of its panel, draws the zoom rubber band and the highlight of what a click would take,
-// and reports mouse events in pixels.
+// and reports mouse events in pixels. The wheel, the middle button (or Space + left
+// button) and the arrow keys move the view here and never reach the construction.
 #pragma once
 
 #include "language/interfaces.h"
@@ -10,6 +11,7 @@
 #include "view/surbrillance.h"
 
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 namespace velk {
@@ -47,6 +49,10 @@ public:
 
     const QImage& Image() { return surface_.Image(); }
 
+    // Wheel steps closer together than this make one burst, one entry of the history.
+    static constexpr int DelaiRafaleMs = 400;
+    bool DeplacementEnCours() const { return deplacement_ != Qt::NoButton; }
+
 signals:
     void sourisEnfoncee(int colonne, int ligne, Qt::MouseButton bouton, Qt::KeyboardModifiers touches);
     void sourisDeplacee(int colonne, int ligne, Qt::MouseButtons boutons, Qt::KeyboardModifiers touches);
@@ -59,9 +65,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void RepeintZones(const TSurbrillance& surbrillance);
+    void Deplace(QPoint decalage);
 
     EtatVue& etat_;
     TModuleDonnee& donnees_;
@@ -72,6 +83,10 @@ private:
     QPoint coin2_;
     TElementsProches proches_;
     TSurbrillance surbrillance_;
+    QTimer finRafale_;
+    Qt::MouseButton deplacement_ = Qt::NoButton; // the button that drags the view
+    QPoint dernierePosition_;
+    bool espace_ = false;
 };
 
 } // namespace velk
