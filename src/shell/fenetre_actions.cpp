@@ -77,9 +77,11 @@ void TFPrincipale::CreeActions()
                                       "Annule l'action précédente");
     defaire->setEnabled(false);
     connect(defaire, &QAction::triggered, this, [this] { editeur_->Defaire(); });
-    NouvelleAction("MenuRefaire", "&Refaire", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-                   QString())
-        ->setEnabled(false);
+    QAction* refaire = NouvelleAction("MenuRefaire", "&Refaire",
+                                      QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
+                                      "Rétablit l'action annulée");
+    refaire->setEnabled(false);
+    connect(refaire, &QAction::triggered, this, [this] { editeur_->Refaire(); });
     QAction* couper = NouvelleAction("MenuCouper", "&Couper", QKeySequence(Qt::CTRL | Qt::Key_X),
                                      "Coupe la sélection");
     connect(couper, &QAction::triggered, this, surTexte(&Editeur::Couper));

@@ -278,6 +278,8 @@ void TFPrincipale::ConnecteEditeur()
     });
     connect(editeur_, &Editeur::DefaireDisponible, Action(QStringLiteral("MenuDefaire")),
             &QAction::setEnabled);
+    connect(editeur_, &Editeur::RefaireDisponible, Action(QStringLiteral("MenuRefaire")),
+            &QAction::setEnabled);
     connect(editeur_, &Editeur::CollerDisponible, Action(QStringLiteral("MenuColler")),
             &QAction::setEnabled);
     editeur_->RafraichitIndicateurs();
