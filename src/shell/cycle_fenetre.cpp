@@ -204,6 +204,7 @@ void TFPrincipale::closeEvent(QCloseEvent* evenement)
 {
     if (fermetureAcceptee_ || AccepteFermeture()) {
         fermetureAcceptee_ = true;
+        EnregistreSession();
         evenement->accept();
     } else {
         evenement->ignore();

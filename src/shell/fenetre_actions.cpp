@@ -156,10 +156,14 @@ void TFPrincipale::CreeMenus()
                 menu->addAction(Action(QString::fromLatin1(nom)));
         }
     };
-    ajoute(barre->addMenu(QStringLiteral("&Fichier")),
-           {"MenuNouveau", "MenuOuvrir", "MenuEnregistrer", "MenuEnregistrerSous", "-",
-            "MenuImporter", "MenuExporter", "-", "MenuImprimer", "MenuConfigImpression", "-",
-            "MenuQuitter"});
+    QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
+    ajoute(fichier, {"MenuNouveau", "MenuOuvrir", "MenuEnregistrer", "MenuEnregistrerSous", "-",
+                     "MenuImporter", "MenuExporter", "-", "MenuImprimer", "MenuConfigImpression",
+                     "-"});
+    menuRecents_ = fichier->addMenu(QStringLiteral("Fichiers récents"));
+    menuRecents_->setObjectName(QStringLiteral("Fichiers récents"));
+    fichier->addSeparator();
+    ajoute(fichier, {"MenuQuitter"});
     ajoute(barre->addMenu(QStringLiteral("&Edition")),
            {"MenuDefaire", "MenuRefaire", "-", "MenuCouper", "MenuCopier", "MenuColler",
             "MenuSupprimer", "-", "MenuToutSelectionner"});
