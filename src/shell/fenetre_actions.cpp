@@ -79,7 +79,7 @@ void TFPrincipale::CreeActions()
     connect(defaire, &QAction::triggered, this, [this] { editeur_->Defaire(); });
     QAction* refaire = NouvelleAction("MenuRefaire", "&Refaire",
                                       QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-                                      "Rétablit l'action annulée");
+                                      QString());
     refaire->setEnabled(false);
     connect(refaire, &QAction::triggered, this, [this] { editeur_->Refaire(); });
     QAction* couper = NouvelleAction("MenuCouper", "&Couper", QKeySequence(Qt::CTRL | Qt::Key_X),
