@@ -206,6 +206,7 @@ void TFPrincipale::closeEvent(QCloseEvent* evenement)
 {
     if (fermetureAcceptee_ || AccepteFermeture()) {
         fermetureAcceptee_ = true;
+        EnregistreSession();
         evenement->accept();
     } else {
         evenement->ignore();

@@ -165,6 +165,7 @@ bool TFPrincipale::OuvreFichier(const QString& chemin)
             lignes_->EffaceHistorique();
             encodage_ = encodage;
             ChangeNomFichier(chemin);
+            DocumentNomme(chemin);
             editeur_->setFocus();
             lignes_->SetModifie(false);
             AfficheModifie(false);
@@ -246,7 +247,7 @@ void TFPrincipale::OuvrirClick()
     if (!DemandeEnregistrement(&abandon))
         return;
     const ChoixFichierOuvrir choix = dialogues_.FichierOuvrir(
-        QStringLiteral("Ouverture fichier programme"), dossierProgramme_,
+        QStringLiteral("Ouverture fichier programme"), DossierDocuments(),
         QStringLiteral("Fichiers VELK ( *.vlk)|*.vlk|Tous fichiers ( *.*)|*.*"));
     if (choix.chemin.isEmpty() || !OuvreFichier(choix.chemin)) {
         RetablitModifie(abandon);
@@ -286,7 +287,7 @@ bool TFPrincipale::EnregistrerClick()
 bool TFPrincipale::EnregistrersousClick()
 {
     QString chemin = dialogues_.FichierEnregistrer(
-        QStringLiteral("Enregistrement fichier programme"), dossierProgramme_,
+        QStringLiteral("Enregistrement fichier programme"), DossierDocuments(),
         EstAutoSauvegarde(nomFichier_) ? QString() : nomFichier_,
         QStringLiteral("Fichiers VELK (*.vlk)|*.vlk|Tous fichiers (*.*)|*.*"),
         QStringLiteral("vlk"));
@@ -307,6 +308,7 @@ bool TFPrincipale::EnregistrersousClick()
     if (!EcritDocument(chemin, false))
         return false;
     ChangeNomFichier(chemin);
+    DocumentNomme(chemin);
     lignes_->SetModifie(false);
     AfficheModifie(false);
     return true;

@@ -77,9 +77,11 @@ void TFPrincipale::CreeActions()
                                       "Annule l'action précédente");
     defaire->setEnabled(false);
     connect(defaire, &QAction::triggered, this, [this] { editeur_->Defaire(); });
-    NouvelleAction("MenuRefaire", "&Refaire", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-                   QString())
-        ->setEnabled(false);
+    QAction* refaire = NouvelleAction("MenuRefaire", "&Refaire",
+                                      QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
+                                      QString());
+    refaire->setEnabled(false);
+    connect(refaire, &QAction::triggered, this, [this] { editeur_->Refaire(); });
     QAction* couper = NouvelleAction("MenuCouper", "&Couper", QKeySequence(Qt::CTRL | Qt::Key_X),
                                      "Coupe la sélection");
     connect(couper, &QAction::triggered, this, surTexte(&Editeur::Couper));
@@ -154,10 +156,14 @@ void TFPrincipale::CreeMenus()
                 menu->addAction(Action(QString::fromLatin1(nom)));
         }
     };
-    ajoute(barre->addMenu(QStringLiteral("&Fichier")),
-           {"MenuNouveau", "MenuOuvrir", "MenuEnregistrer", "MenuEnregistrerSous", "-",
-            "MenuImporter", "MenuExporter", "-", "MenuImprimer", "MenuConfigImpression", "-",
-            "MenuQuitter"});
+    QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
+    ajoute(fichier, {"MenuNouveau", "MenuOuvrir", "MenuEnregistrer", "MenuEnregistrerSous", "-",
+                     "MenuImporter", "MenuExporter", "-", "MenuImprimer", "MenuConfigImpression",
+                     "-"});
+    menuRecents_ = fichier->addMenu(QStringLiteral("Fichiers récents"));
+    menuRecents_->setObjectName(QStringLiteral("Fichiers récents"));
+    fichier->addSeparator();
+    ajoute(fichier, {"MenuQuitter"});
     ajoute(barre->addMenu(QStringLiteral("&Edition")),
            {"MenuDefaire", "MenuRefaire", "-", "MenuCouper", "MenuCopier", "MenuColler",
             "MenuSupprimer", "-", "MenuToutSelectionner"});

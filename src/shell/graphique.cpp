@@ -36,6 +36,7 @@ void TFPrincipale::ExecuterClick()
 {
     messages_->hide();
     avisErreurs_->hide();
+    editeur_->EffaceMarques();
     try {
         interprete_->ExecuteProgramme(*lignes_);
     } catch (const ErreurStockage& e) {
@@ -45,6 +46,10 @@ void TFPrincipale::ExecuterClick()
     }
     dessin_->update();
     if (messages_->NombreMessages() > 0) {
+        for (int i = 0; i < messages_->NombreMessages(); ++i) {
+            const std::string item = messages_->Message(i);
+            editeur_->MarqueLigne(LigneDuMessage(item), QString::fromStdString(item));
+        }
         messages_->Publie();
         messages_->show();
         messages_->SelectionneItem(0);
@@ -244,6 +249,10 @@ bool TFPrincipale::ExecuteInstruction(const QString& texte)
         dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter l'instruction."));
     }
     if (messages_->NombreMessages() > 0) {
+        for (int i = 0; i < messages_->NombreMessages(); ++i) {
+            const std::string item = messages_->Message(i);
+            editeur_->MarqueLigne(LigneDuMessage(item), QString::fromStdString(item));
+        }
         messages_->Publie();
         messages_->show();
     }

@@ -8,6 +8,7 @@
 #include "language/interprete.h"
 #include "shell/autosauvegarde.h"
 #include "shell/liste_messages_vue.h"
+#include "shell/memoire_session.h"
 #include "shell/modele_table.h"
 #include "shell/zone_menu.h"
 #include "shell/widgets/apropos.h"
@@ -97,6 +98,7 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     CreeMenus();
     CreeBarreOutil();
     ConnecteEditeur();
+    ChargeSession();
 
     options_ = new TFOptions(this);
     about_ = new TFAbout(this);
@@ -165,6 +167,8 @@ void TFPrincipale::CreeOnglets()
     auto* texte = new QVBoxLayout(ongletText_);
     texte->setContentsMargins(0, 0, 0, 0);
     auto* partage = new QSplitter(Qt::Vertical);
+    partage->setObjectName(QStringLiteral("PartageTexte"));
+    partageTexte_ = partage;
     editeur_ = new Editeur;
     editeur_->setObjectName(QStringLiteral("Editeur"));
     messages_ = new ListeMessagesVue;
@@ -315,6 +319,8 @@ void TFPrincipale::ConnecteEditeur()
             Action(QString::fromLatin1(nom))->setEnabled(presente);
     });
     connect(editeur_, &Editeur::DefaireDisponible, Action(QStringLiteral("MenuDefaire")),
+            &QAction::setEnabled);
+    connect(editeur_, &Editeur::RefaireDisponible, Action(QStringLiteral("MenuRefaire")),
             &QAction::setEnabled);
     connect(editeur_, &Editeur::CollerDisponible, Action(QStringLiteral("MenuColler")),
             &QAction::setEnabled);

@@ -39,6 +39,7 @@ class Editeur;
 class EtatVue;
 class Interprete;
 class LignesEditeur;
+class MemoireSession;
 class ListeMessagesVue;
 class ModeleTable;
 class MoteurConstruction;
@@ -111,6 +112,17 @@ public:
     bool FichierDepose(const QString& chemin);
     void AfficheModifie(bool modifie);
     void AfficheRemplacement();
+
+    // ---- Recent documents and session memory ----
+    // A document of the "Fichiers récents" submenu: opened like a dropped file; a file
+    // that no longer exists is removed from the list, with a notice.
+    void OuvreRecent(const QString& chemin);
+    QStringList FichiersRecents() const;
+    QMenu* MenuRecents() const { return menuRecents_; }
+    // The folder the open and save dialogs start in.
+    QString DossierDocuments() const;
+    // Writes the geometry, splitter sizes, last folder and recent list (done at closing).
+    void EnregistreSession();
 
     // ---- Run and messages ----
     void ExecuterClick();
@@ -221,6 +233,10 @@ private:
     bool ImprimeVue(const TPage& page, const std::optional<TVue>& vue);
 
     void MajBoutonsHistorique();
+    // Session memory: read at creation, the recent list rebuilt after each change.
+    void ChargeSession();
+    void MajMenuRecents();
+    void DocumentNomme(const QString& chemin);
     // Keys seen by the window before its controls.
     bool ToucheFenetre(QKeyEvent* evenement);
 
@@ -258,6 +274,8 @@ private:
     QSpinBox* taille_ = nullptr;
     QMenu* menuChercher_ = nullptr;
     QMenu* menuEcran_ = nullptr;
+    QMenu* menuRecents_ = nullptr;
+    QSplitter* partageTexte_ = nullptr;
     QHash<QString, QAction*> actions_;
     TFOptions* options_ = nullptr;
     TFAbout* about_ = nullptr;
@@ -273,6 +291,7 @@ private:
     std::unique_ptr<MoteurConstruction> moteur_;
     std::array<std::unique_ptr<ModeleTable>, 4> modeles_;
     AutoSauvegarde* autoSauvegarde_ = nullptr;
+    std::unique_ptr<MemoireSession> memoire_;
 };
 
 } // namespace velk

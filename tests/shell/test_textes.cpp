@@ -50,6 +50,7 @@ TEST_F(Textes, MenusDansLeurOrdreAvecLeursIndices)
           {"E&xporter", ""},
           {"&Imprimer ...", "Imprime le programme en cours"},
           {"&Configuration impression", "Configure l'imprimante"},
+          {"Fichiers récents", ""},
           {"&Quitter", ""}}},
         {"&Edition",
          {{"&Défaire", "Annule l'action précédente"},

@@ -3,6 +3,8 @@
 // state, and the availability of undo, cut/copy/delete and paste.
 #include "shell/widgets/editeur.h"
 
+#include "shell/widgets/marge_lignes.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -10,7 +12,24 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <memory>
+
 namespace velk {
+
+namespace {
+
+// The mark of a faulty line: the message, and the text the line had when it was marked.
+struct MarqueErreur : QTextBlockUserData {
+    QString message;
+    QString texte;
+};
+
+const MarqueErreur* Marque(const QTextBlock& bloc)
+{
+    return dynamic_cast<const MarqueErreur*>(bloc.userData());
+}
+
+} // namespace
 
 Editeur::Editeur(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -29,6 +48,18 @@ Editeur::Editeur(QWidget* parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::selectionChanged, this, &Editeur::MajPositionCurseur);
     connect(this, &QPlainTextEdit::modificationChanged, this, &Editeur::ModifieChange);
     connect(this, &QPlainTextEdit::undoAvailable, this, &Editeur::DefaireDisponible);
+    connect(this, &QPlainTextEdit::redoAvailable, this, &Editeur::RefaireDisponible);
+
+    marge_ = new MargeLignes(*this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &Editeur::MajMarge);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& zone, int dy) {
+        if (dy != 0)
+            marge_->scroll(0, dy);
+        else
+            marge_->update(0, zone.y(), marge_->width(), zone.height());
+    });
+    connect(document(), &QTextDocument::contentsChange, this, &Editeur::TexteChange);
+    MajMarge();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &Editeur::PresseParpierChange);
     // Once the user scrolls, the view is theirs.
@@ -88,6 +119,99 @@ QString Editeur::TexteModifie(bool modifie)
 
 bool Editeur::PeutDefaire() const { return document()->isUndoAvailable(); }
 
+bool Editeur::PeutRefaire() const { return document()->isRedoAvailable(); }
+
+void Editeur::MajMarge()
+{
+    const int largeur = marge_->LargeurVoulue();
+    if (viewportMargins().left() != largeur)
+        setViewportMargins(largeur, 0, 0, 0);
+    const QRect contenu = contentsRect();
+    marge_->setGeometry(contenu.left(), contenu.top(), largeur, viewport()->height());
+}
+
+QRectF Editeur::CadreBloc(const QTextBlock& bloc) const
+{
+    return blockBoundingGeometry(bloc).translated(contentOffset());
+}
+
+bool Editeur::EstMarque(const QTextBlock& bloc) { return Marque(bloc) != nullptr; }
+
+void Editeur::MarqueLigne(int ligne, const QString& message)
+{
+    QTextBlock bloc = document()->findBlockByNumber(ligne);
+    if (ligne < 0 || !bloc.isValid())
+        return;
+    auto marque = std::make_unique<MarqueErreur>();
+    marque->texte = bloc.text();
+    marque->message = message;
+    if (const MarqueErreur* ancienne = Marque(bloc); ancienne && ancienne->texte == bloc.text())
+        marque->message = ancienne->message + QLatin1Char('\n') + message;
+    bloc.setUserData(marque.release());
+    marquesPosees_ = true;
+    marge_->update();
+}
+
+void Editeur::EffaceMarques()
+{
+    if (!marquesPosees_)
+        return;
+    for (QTextBlock bloc = document()->begin(); bloc.isValid(); bloc = bloc.next())
+        if (bloc.userData())
+            bloc.setUserData(nullptr);
+    marquesPosees_ = false;
+    marge_->update();
+}
+
+QString Editeur::MessageLigne(int ligne) const
+{
+    const MarqueErreur* marque = Marque(document()->findBlockByNumber(ligne));
+    return marque ? marque->message : QString();
+}
+
+QString Editeur::MessageEnY(int y) const
+{
+    for (QTextBlock bloc = firstVisibleBlock(); bloc.isValid(); bloc = bloc.next()) {
+        const QRectF cadre = CadreBloc(bloc);
+        if (cadre.top() > y)
+            break;
+        if (bloc.isVisible() && y < cadre.bottom()) {
+            const MarqueErreur* marque = Marque(bloc);
+            return marque ? marque->message : QString();
+        }
+    }
+    return QString();
+}
+
+int Editeur::NombreMarques() const
+{
+    int n = 0;
+    if (marquesPosees_)
+        for (QTextBlock bloc = document()->begin(); bloc.isValid(); bloc = bloc.next())
+            n += Marque(bloc) ? 1 : 0;
+    return n;
+}
+
+void Editeur::TexteChange(int position, int retires, int ajoutes)
+{
+    Q_UNUSED(retires);
+    if (!marquesPosees_)
+        return;
+    bool change = false;
+    const QTextBlock fin = document()->findBlock(position + ajoutes);
+    for (QTextBlock bloc = document()->findBlock(position); bloc.isValid(); bloc = bloc.next()) {
+        const MarqueErreur* marque = Marque(bloc);
+        if (marque && marque->texte != bloc.text()) {
+            bloc.setUserData(nullptr);
+            change = true;
+        }
+        if (bloc == fin)
+            break;
+    }
+    if (change)
+        marge_->update();
+}
+
 bool Editeur::Refuse()
 {
     if (!isReadOnly())
@@ -100,6 +224,12 @@ void Editeur::Defaire()
 {
     if (!Refuse())
         undo();
+}
+
+void Editeur::Refaire()
+{
+    if (!Refuse())
+        redo();
 }
 
 void Editeur::Couper()
@@ -154,6 +284,7 @@ void Editeur::VaLigne(int ligne)
 void Editeur::resizeEvent(QResizeEvent* evenement)
 {
     QPlainTextEdit::resizeEvent(evenement);
+    MajMarge();
     if (ligneAMontrer_)
         centerCursor();
 }
@@ -183,6 +314,7 @@ void Editeur::RafraichitIndicateurs()
     emit ModifieChange(document()->isModified());
     emit RemplacementChange(overwriteMode());
     emit DefaireDisponible(PeutDefaire());
+    emit RefaireDisponible(PeutRefaire());
     emit CollerDisponible(canPaste());
 }
 

@@ -1,11 +1,15 @@
 // Editeur, the program text of the "Texte" tab: a plain-text editor in a fixed-pitch
-// font, without word wrap, with an insert/replace mode toggled by the Insert key. It
-// tells the main window what its status panels and edit commands need through signals.
+// font, without word wrap, with an insert/replace mode toggled by the Insert key and a
+// gutter of line numbers where the faulty lines of the last run are marked. It tells the
+// main window what its status panels and edit commands need through signals.
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace velk {
+
+class MargeLignes;
 
 class Editeur : public QPlainTextEdit {
     Q_OBJECT
@@ -28,7 +32,26 @@ public:
 
     bool SelectionPresente() const { return textCursor().hasSelection(); }
     bool PeutDefaire() const;
+    bool PeutRefaire() const;
     bool PeutColler() const { return canPaste(); }
+
+    // ---- Marks of faulty lines ----
+    // Marks a line (from 0) with a run's message; a second message on the same line is
+    // added under the first. A line past the end is ignored.
+    void MarqueLigne(int ligne, const QString& message);
+    // Removes every mark (at the start of a run).
+    void EffaceMarques();
+    // The message of a marked line (from 0), or nothing.
+    QString MessageLigne(int ligne) const;
+    // The message of the marked line at height y of the gutter, or nothing.
+    QString MessageEnY(int y) const;
+    int NombreMarques() const;
+    static bool EstMarque(const QTextBlock& bloc);
+
+    // For the gutter: the blocks in view and where they are drawn.
+    QTextBlock PremierBlocVisible() const { return firstVisibleBlock(); }
+    QRectF CadreBloc(const QTextBlock& bloc) const;
+    MargeLignes& Marge() { return *marge_; }
 
     // The family actually used ("Courier New", or its metric twin when it is missing).
     static QString FamillePolice();
@@ -36,6 +59,7 @@ public:
 public slots:
     // The commands that change the text refuse (ToucheRefusee) on a read-only text.
     void Defaire();
+    void Refaire();
     void Couper();
     void Copier() { copy(); }
     void Coller();
@@ -62,6 +86,8 @@ signals:
     void SelectionChangee(bool presente);
     // "&Défaire" availability.
     void DefaireDisponible(bool disponible);
+    // "&Refaire" availability.
+    void RefaireDisponible(bool disponible);
     // Paste availability, following the clipboard.
     void CollerDisponible(bool disponible);
     // The read-only state changed.
@@ -82,6 +108,13 @@ private:
     void PresseParpierChange();
     // True (and ToucheRefusee emitted) when the text is read-only.
     bool Refuse();
+    void MajMarge();
+    // A mark goes as soon as the text of its line differs from the text it was put on.
+    void TexteChange(int position, int retires, int ajoutes);
+
+    MargeLignes* marge_ = nullptr;
+    // Some block may carry a mark: without one, edits have nothing to look at.
+    bool marquesPosees_ = false;
 
     // The caret's line must be brought back into view at the next resize or show.
     bool ligneAMontrer_ = false;
