@@ -46,7 +46,10 @@ void TFPrincipale::ExecuterClick()
     }
     dessin_->update();
     if (messages_->NombreMessages() > 0) {
-        for (int i = 0; i < messages_->NombreMessages(); ++i) {
+        // Marks keep a text each: past the first few thousand faulty lines they would cost
+        // more memory than the compact message list, and nobody reads them one by one.
+        const int marques = std::min(messages_->NombreMessages(), 5000);
+        for (int i = 0; i < marques; ++i) {
             const std::string item = messages_->Message(i);
             editeur_->MarqueLigne(LigneDuMessage(item), QString::fromStdString(item));
         }
