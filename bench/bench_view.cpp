@@ -141,13 +141,12 @@ void BM_ParcoursTables(benchmark::State& state)
     }
 }
 
-// 0 stands for the largest store.
 // One navigation step as the drawing does it: a wheel notch about a point of the surface
 // (in and out in turn, so the view stays put over the run) or a 40-pixel pan, then the
 // redraw of every element.
 void BM_PasNavigation(benchmark::State& state)
 {
-    TModuleDonnee& donnees = Store(ParType(static_cast<int>(state.range(0))));
+    TModuleDonnee& donnees = MagasinVue(ParType(static_cast<int>(state.range(0))));
     EtatVue etat;
     etat.SetTailleSurface(1280, 800);
     etat.SetFenetre({-110, 110, -110, 110});
