@@ -19,6 +19,21 @@ namespace {
 // rounding of the cheaper arithmetic.
 constexpr Reel Marge = 1.000001L;
 
+// The world point of a pixel of the surface.
+TRecPoint PointDuClic(const TVue& vue, int32_t colonne, int32_t ligne)
+{
+    TRecPoint clic;
+    clic.X = XReel(vue, colonne);
+    clic.Y = YReel(vue, ligne);
+    return clic;
+}
+
+// The 9-pixel tolerance in world units.
+Reel ToleranceMonde(const TVue& vue)
+{
+    return TolerancePixels / vue.Echelle;
+}
+
 // Sine and cosine of a double angle within 1E-8, for the pre-check of lines: a short
 // series on the nearest quarter turn, three times cheaper than the library's.
 void SinCosApproche(double a, double& s, double& c)
@@ -98,9 +113,7 @@ bool RechercheElements::PointParcours(int32_t colonne, int32_t ligne, int32_t& n
     numero = 0;
     if (!visibilite_.PointsVisibles())
         return false;
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
     Reel meilleure = TolerancePixels / vue_.Echelle;
     bool trouve = false;
     TRecPoint p;
@@ -127,10 +140,8 @@ int RechercheElements::LignesParcours(int32_t colonne, int32_t ligne, int32_t& p
     if (!angles_)
         angles_ = std::make_unique<AnglesLignes>();
     auto& trigo = angles_->lignes;
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
-    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
+    const Reel tolerance = ToleranceMonde(vue_);
     const double clicX = static_cast<double>(clic.X), clicY = static_cast<double>(clic.Y);
     // The click rounded to double moves by far less than the absolute slack.
     const double seuil = static_cast<double>(tolerance * Marge) + 1e-12 * (std::fabs(clicX) + std::fabs(clicY));
@@ -164,10 +175,8 @@ int RechercheElements::CerclesParcours(int32_t colonne, int32_t ligne, int32_t& 
     premier = second = 0;
     if (!visibilite_.CerclesVisibles())
         return 0;
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
-    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
+    const Reel tolerance = ToleranceMonde(vue_);
     DeuxPlaces places;
     TRecCercle c;
     TRecPoint centre;
@@ -211,9 +220,7 @@ bool RechercheElements::PointProche(int32_t colonne, int32_t ligne, int32_t& num
     if (!visibilite_.PointsVisibles())
         return false;
     index_->CandidatsPoints(vue_, visibilite_, colonne, ligne, candidats_);
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
     Reel meilleure = TolerancePixels / vue_.Echelle;
     bool trouve = false;
     TRecPoint p;
@@ -239,10 +246,8 @@ int RechercheElements::LignesProches(int32_t colonne, int32_t ligne, int32_t& pr
     if (!visibilite_.LignesVisibles())
         return 0;
     index_->CandidatsLignes(vue_, visibilite_, colonne, ligne, candidats_);
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
-    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
+    const Reel tolerance = ToleranceMonde(vue_);
     DeuxPlaces places;
     TRecLigne l;
     for (const uint16_t n : candidats_) {
@@ -266,10 +271,8 @@ int RechercheElements::CerclesProches(int32_t colonne, int32_t ligne, int32_t& p
     if (!visibilite_.CerclesVisibles())
         return 0;
     index_->CandidatsCercles(vue_, visibilite_, colonne, ligne, candidats_);
-    TRecPoint clic;
-    clic.X = XReel(vue_, colonne);
-    clic.Y = YReel(vue_, ligne);
-    const Reel tolerance = TolerancePixels / vue_.Echelle;
+    const TRecPoint clic = PointDuClic(vue_, colonne, ligne);
+    const Reel tolerance = ToleranceMonde(vue_);
     DeuxPlaces places;
     TRecCercle c;
     TRecPoint centre;
