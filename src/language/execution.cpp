@@ -52,8 +52,16 @@ void Interprete::SignaleErreur(int i, int code, std::string_view indice) {
     ErreurLigne = true;
 }
 
+// The full run and the step-by-step run share the start, the line execution and the end,
+// so that they cannot give different tables or messages.
 template <typename Lignes> int Interprete::Execute(Lignes& lignes, int nombre) {
     PeriodeOccupee occupe(occupe_);
+    CommenceExecution();
+    for (int i = PremiereLigneExecutee; i < nombre; ++i) ExecuteLigneTexte(i, LigneDe(lignes, i));
+    return TermineExecution();
+}
+
+void Interprete::CommenceExecution() {
     messages_.EffaceMessages();
     tables_.VideTables();
     tables_.TablesLectureSeule(false);
@@ -61,12 +69,17 @@ template <typename Lignes> int Interprete::Execute(Lignes& lignes, int nombre) {
     DansForme = false;
     ErreurLigne = false;
     dessin_.EffaceDessin();
-    for (int i = 3; i < nombre; ++i) {
-        EnleveBlancs(LigneDe(lignes, i), reduite_);
-        if (!reduite_.empty()) ExecuteLigne(i, reduite_);
-    }
+}
+
+int Interprete::TermineExecution() {
     tables_.TablesLectureSeule(true);
     return messages_.NombreMessages();
+}
+
+std::optional<ClasseLigne> Interprete::ExecuteLigneTexte(int i, std::string_view texte) {
+    EnleveBlancs(texte, reduite_);
+    if (reduite_.empty()) return std::nullopt;
+    return ExecuteLigne(i, reduite_);
 }
 
 int Interprete::ExecuteProgramme(const ListeLignes& lignes) {
@@ -89,8 +102,9 @@ int Interprete::ExecuteProgramme(LignesEnFlux& lignes) {
     return Execute(lignes, lignes.NombreLignes());
 }
 
-void Interprete::ExecuteLigne(int i, std::string_view ligne) {
-    switch (TypeLigne(ligne)) {
+ClasseLigne Interprete::ExecuteLigne(int i, std::string_view ligne) {
+    const ClasseLigne classe = TypeLigne(ligne);
+    switch (classe) {
     case ClasseLigne::ErreurSyntaxe:
         SignaleErreur(i, ErreurSyntaxe);
         break;
@@ -103,6 +117,7 @@ void Interprete::ExecuteLigne(int i, std::string_view ligne) {
     case ClasseLigne::Commentaire:
         break;
     }
+    return classe;
 }
 
 bool Interprete::ExecuteInstruction(std::string_view texte) {

@@ -9,6 +9,7 @@
 #include "language/table_signatures.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,24 @@ public:
     int ExecuteProgramme(const std::vector<std::string_view>& lignes);
     int ExecuteProgramme(const VuesLignes& lignes); // a loaded program file
     int ExecuteProgramme(LignesEnFlux& lignes);     // a program file decoded as it runs
-    // Executes one reduced, non-empty line numbered i (from 0).
-    void ExecuteLigne(int i, std::string_view ligne);
+    // Executes one reduced, non-empty line numbered i (from 0); returns its class.
+    ClasseLigne ExecuteLigne(int i, std::string_view ligne);
+
+    // ---- The run in pieces (the step-by-step run uses them one by one) ----
+    // The first line a run executes: the three header lines come before it.
+    static constexpr int PremiereLigneExecutee = 3;
+    // Empties the messages, the tables and the drawing, makes the tables writable and
+    // clears the reading state.
+    void CommenceExecution();
+    // Reduces and executes line i of the text; nothing for a line that reduces to nothing.
+    std::optional<ClasseLigne> ExecuteLigneTexte(int i, std::string_view texte);
+    // Makes the tables read-only (written to their files); returns the number of messages.
+    int TermineExecution();
+    // Statements that stored an element so far: a change tells that a line built one.
+    uint64_t Realisations() const { return realisees_; }
+    ListeMessages& Messages() { return messages_; }
+    TModuleDonnee& Tables() { return tables_; }
+    IndicateurOccupe& Occupe() { return occupe_; }
     // Executes one statement outside a run (messages numbered 1). True only when it raised
     // no error and stored an element (a form statement stores none).
     bool ExecuteInstruction(std::string_view texte);
