@@ -7,6 +7,7 @@
 #include "language/texte_programme.h"
 #include "view/recherche.h"
 #include "language/interprete.h"
+#include "language/pas_a_pas.h"
 #include "language/messages.h"
 #include "language/nombres.h"
 #include "shell/avis_erreurs.h"
@@ -34,16 +35,29 @@ namespace velk {
 
 void TFPrincipale::ExecuterClick()
 {
+    // During a step-by-step run, F9 finishes it from the line reached.
+    const bool finPasAPas = EnPasAPas();
     messages_->hide();
     avisErreurs_->hide();
     editeur_->EffaceMarques();
     try {
-        interprete_->ExecuteProgramme(*lignes_);
+        if (finPasAPas)
+            pasAPas_->Termine(*lignes_);
+        else
+            interprete_->ExecuteProgramme(*lignes_);
     } catch (const ErreurStockage& e) {
         dialogues_.Erreur(QString::fromStdString(e.what()));
     } catch (const std::bad_alloc&) {
         dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter le programme."));
     }
+    ArretePasAPas();
+    if (finPasAPas)
+        AfficheEtatPasAPas(QStringLiteral("Fin du programme"));
+    AfficheResultatExecution();
+}
+
+void TFPrincipale::AfficheResultatExecution()
+{
     dessin_->update();
     if (messages_->NombreMessages() > 0) {
         // Marks keep a text each: past the first few thousand faulty lines they would cost
@@ -191,6 +205,8 @@ bool TFPrincipale::ToucheFenetre(QKeyEvent* evenement)
 {
     const bool graphique = dossier_->currentWidget() == ongletGraph_;
     if (evenement->key() == Qt::Key_Escape) {
+        if (EnPasAPas())
+            ArretePasAPas();
         // Escape also reaches the focused control (it closes nothing there).
         moteur_->FormKeyDown(evenement->key(), graphique);
         return false;

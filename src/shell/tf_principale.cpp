@@ -6,6 +6,7 @@
 #include "construction/moteur_construction.h"
 #include "view/recherche.h"
 #include "language/interprete.h"
+#include "language/pas_a_pas.h"
 #include "shell/autosauvegarde.h"
 #include "shell/liste_messages_vue.h"
 #include "shell/memoire_session.h"
@@ -98,6 +99,7 @@ TFPrincipale::TFPrincipale(Dialogues& dialogues, const QString& dossierProgramme
     CreeMenus();
     CreeBarreOutil();
     ConnecteEditeur();
+    CreePasAPas();
     ChargeSession();
 
     options_ = new TFOptions(this);
@@ -304,6 +306,8 @@ void TFPrincipale::AjusteBarreEtat()
         largeur += panneau->width() + 8;
     if (!avisErreurs_->isHidden())
         largeur += avisErreurs_->sizeHint().width() + 8;
+    if (etatPasAPas_ && !etatPasAPas_->isHidden())
+        largeur += etatPasAPas_->sizeHint().width() + 8;
     barre->setMinimumWidth(largeur);
 }
 

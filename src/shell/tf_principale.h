@@ -37,6 +37,7 @@ class Dessin;
 class Dialogues;
 class Editeur;
 class EtatVue;
+class ExecutionPasAPas;
 class Interprete;
 class LignesEditeur;
 class MemoireSession;
@@ -127,6 +128,15 @@ public:
     // ---- Run and messages ----
     void ExecuterClick();
     void AfficheLigneMessage(int item);
+    // "&Pas à pas" (pas_a_pas_fenetre.cpp): one statement line per press.
+    void PasAPasClick();
+    bool EnPasAPas() const;
+    // Ends step mode (Escape, an edit of the text); the tables stay as they are.
+    void ArretePasAPas();
+    // The status-bar text of the last step, empty outside step mode.
+    QString EtatPasAPas() const;
+    // The editor line (from 0) highlighted as the one just run, or -1.
+    int LigneExecutee() const;
     // The status bar notice of faulty lines: shows the text tab, the messages and the
     // first faulty line.
     void MontreErreursClick();
@@ -212,6 +222,12 @@ private:
     // Keeps the window at least as wide as the status bar's panels and notice.
     void AjusteBarreEtat();
     void ChangeTables(bool lectureSeule);
+    // After a run: drawing refreshed, faulty lines marked, messages shown.
+    void AfficheResultatExecution();
+    // Step mode (pas_a_pas_fenetre.cpp).
+    void CreePasAPas();
+    void MontreLigneExecutee(int ligne);
+    void AfficheEtatPasAPas(const QString& texte);
     void ActualiseGrilles();
     void TablesChangees();
 
@@ -286,6 +302,9 @@ private:
     std::unique_ptr<EtatVue> vue_;
     std::unique_ptr<IndicateurOccupe> occupe_;
     std::unique_ptr<Interprete> interprete_;
+    std::unique_ptr<ExecutionPasAPas> pasAPas_;
+    QLabel* etatPasAPas_ = nullptr;
+    int revisionPas_ = -1; // the text's revision when the last step ran
     std::unique_ptr<Recherche> recherche_;
     std::unique_ptr<RechercheElements> pointage_;
     std::unique_ptr<MoteurConstruction> moteur_;
