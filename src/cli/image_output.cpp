@@ -30,8 +30,8 @@ bool LitEntier(const std::string& texte, int& valeur)
 
 using FonctionImages = bool (*)(const OptionsRun&, int, int, TModuleDonnee&, std::string&);
 
-// The module sits next to the executable; a test binary elsewhere in the build tree finds it
-// where the build put it.
+// The module sits next to the executable in the build tree and in <prefix>/lib/velk/ once
+// installed; a test binary elsewhere in the build tree finds it where the build put it.
 std::string DossierExecutable()
 {
     char chemin[4096];
@@ -46,6 +46,7 @@ std::string DossierExecutable()
 void* ChargeSymbole(const char* nom, std::string& erreur)
 {
     std::string essais[] = {DossierExecutable() + NomModuleImages,
+                            DossierExecutable() + "../lib/velk/" + NomModuleImages,
 #ifdef VELK_MODULE_IMAGES
                             VELK_MODULE_IMAGES
 #endif

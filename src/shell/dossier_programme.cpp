@@ -31,12 +31,26 @@ QString ChoisitDossierProgramme(const QString& surcharge, const QString& dossier
     return WithSeparator(dossierUtilisateur);
 }
 
+bool DossierExecutableUtilisable(const QString& dossierExecutable, bool inscriptible)
+{
+    // An installed program sits in a "bin" folder shared with other programs (/usr/bin,
+    // /usr/local/bin, ~/.local/bin): its tables and autosave file go to the user's data
+    // folder even when the folder could be written (by root, for instance).
+    return inscriptible && !dossierExecutable.isEmpty() &&
+           QDir(QDir::cleanPath(dossierExecutable)).dirName() != QLatin1String("bin");
+}
+
 QString DossierProgramme()
 {
+    return DossierProgramme(QCoreApplication::applicationDirPath());
+}
+
+QString DossierProgramme(const QString& dossierExe)
+{
     const QString surcharge = qEnvironmentVariable("VELK_DOSSIER");
-    const QString dossierExe = QCoreApplication::applicationDirPath();
     const QFileInfo infoExe(dossierExe);
-    const bool inscriptible = !dossierExe.isEmpty() && infoExe.isDir() && infoExe.isWritable();
+    const bool inscriptible = DossierExecutableUtilisable(
+        dossierExe, !dossierExe.isEmpty() && infoExe.isDir() && infoExe.isWritable());
     QString utilisateur = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (utilisateur.isEmpty())
         utilisateur = QDir::homePath() + QStringLiteral("/.local/share");

@@ -2,6 +2,7 @@
 // separator, the windows created once, then the event loop.
 #include "construction/qt/dialogues_qt.h"
 #include "shell/dossier_programme.h"
+#include "shell/icone_application.h"
 #include "shell/sans_affichage.h"
 #include "shell/tf_principale.h"
 #include "shell/tf_splash.h"
@@ -98,6 +99,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     garde.reset();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Every window, the splash and the dialogs included, takes the application's icon.
+    QApplication::setWindowIcon(velk::IconeApplication());
 
     const QString titre = velk::TitreApplication(QCoreApplication::applicationFilePath());
     QCoreApplication::setApplicationName(titre);

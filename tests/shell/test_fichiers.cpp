@@ -89,6 +89,51 @@ TEST(DossierProgramme, Choix)
               QDir::current().absoluteFilePath(QStringLiteral("tables")) + QLatin1Char('/'));
 }
 
+TEST(DossierProgramme, UnDossierBinDInstallationNeSertPas)
+{
+    const struct {
+        const char* dossier;
+        bool inscriptible;
+        bool utilisable;
+    } kCas[] = {
+        {"/usr/bin", false, false},         {"/usr/bin", true, false}, // root may write there
+        {"/usr/local/bin/", true, false},   {"/home/u/.local/bin", true, false},
+        {"/home/u/velk/build/src/shell", true, true}, {"/opt/velk", true, true},
+        {"/opt/velk", false, false},        {"/opt/binaires", true, true},
+        {"", true, false},
+    };
+    for (const auto& c : kCas)
+        EXPECT_EQ(DossierExecutableUtilisable(QString::fromLatin1(c.dossier), c.inscriptible),
+                  c.utilisable)
+            << c.dossier << " " << c.inscriptible;
+}
+
+// Installed under a prefix, the program keeps its files in the user's data folder, created
+// at first use; VELK_DOSSIER still wins.
+TEST(DossierProgramme, InstalleVaDansLesDonneesDeLUtilisateur)
+{
+    QTemporaryDir racine;
+    ASSERT_TRUE(racine.isValid());
+    ASSERT_TRUE(QDir(racine.path()).mkpath(QStringLiteral("usr/bin")));
+    const QByteArray dossierAvant = qgetenv("VELK_DOSSIER");
+    const QByteArray xdgAvant = qgetenv("XDG_DATA_HOME");
+    qunsetenv("VELK_DOSSIER");
+    qputenv("XDG_DATA_HOME", (racine.path() + QStringLiteral("/donnees")).toUtf8());
+    const QString bin = racine.path() + QStringLiteral("/usr/bin");
+    const QString attendu = racine.path() + QStringLiteral("/donnees/velk/");
+    EXPECT_EQ(DossierProgramme(bin), attendu);
+    EXPECT_TRUE(QFileInfo(attendu).isDir());
+    // A build folder that can be written keeps its files beside the program.
+    EXPECT_EQ(DossierProgramme(racine.path()), racine.path() + QLatin1Char('/'));
+    qputenv("VELK_DOSSIER", (racine.path() + QStringLiteral("/ici")).toUtf8());
+    EXPECT_EQ(DossierProgramme(bin), racine.path() + QStringLiteral("/ici/"));
+    qputenv("VELK_DOSSIER", dossierAvant);
+    if (xdgAvant.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", xdgAvant);
+}
+
 TEST(DossierProgramme, Titre)
 {
     const struct {
