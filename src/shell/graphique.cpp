@@ -50,9 +50,10 @@ void TFPrincipale::ExecuterClick()
     } catch (const std::bad_alloc&) {
         dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter le programme."));
     }
-    ArretePasAPas();
     if (finPasAPas)
-        AfficheEtatPasAPas(QStringLiteral("Fin du programme"));
+        AnnonceFinPasAPas();
+    else
+        ArretePasAPas(); // a run clears what an earlier step run left in the status bar
     AfficheResultatExecution();
 }
 

@@ -120,10 +120,9 @@ void TFPrincipale::PasAPasClick()
     revisionPas_ = editeur_->document()->revision();
     if (pas.Fin) {
         // The last step ended the run: shown as a run's end is.
-        MontreLigneExecutee(-1);
         editeur_->EffaceMarques();
+        AnnonceFinPasAPas();
         AfficheResultatExecution();
-        AfficheEtatPasAPas(QString::fromStdString(TexteResultatPas(pas)));
         return;
     }
     MontreLigneExecutee(pas.Ligne);
@@ -138,6 +137,15 @@ void TFPrincipale::PasAPasClick()
     }
     dessin_->update();
     AfficheEtatPasAPas(QString::fromStdString(TexteResultatPas(pas)));
+}
+
+void TFPrincipale::AnnonceFinPasAPas()
+{
+    ResultatPas fin;
+    fin.Fin = true;
+    fin.NombreMessages = messages_->NombreMessages();
+    MontreLigneExecutee(-1);
+    AfficheEtatPasAPas(QString::fromStdString(TexteResultatPas(fin)));
 }
 
 void TFPrincipale::ArretePasAPas()

@@ -228,6 +228,8 @@ private:
     void CreePasAPas();
     void MontreLigneExecutee(int ligne);
     void AfficheEtatPasAPas(const QString& texte);
+    // The step run has ended: the status bar says so, with the number of messages.
+    void AnnonceFinPasAPas();
     void ActualiseGrilles();
     void TablesChangees();
 

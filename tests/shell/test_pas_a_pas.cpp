@@ -99,7 +99,7 @@ TEST_F(PasAPasFenetre, TroisPasExecutentTroisLignes)
     f.Action(QStringLiteral("MenuExecuter"))->trigger();
     EXPECT_FALSE(f.EnPasAPas());
     EXPECT_EQ(f.LigneExecutee(), -1);
-    EXPECT_EQ(f.EtatPasAPas(), QStringLiteral("Fin du programme"));
+    EXPECT_EQ(f.EtatPasAPas(), QStringLiteral("Fin du programme : 1 message"));
     const std::string apresPas = Etat(f);
     EXPECT_EQ(f.Donnees().NombreCercles(), 1);
     EXPECT_EQ(f.Donnees().NombrePoints(), 2);
