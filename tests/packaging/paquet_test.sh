@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Debian package with CPack into a temporary folder, then checks that it holds the
 # programs, the drawing module, the desktop entry, the icon at every size, the MIME type and
-# the manual pages; that the desktop entry validates; that its dependencies were found; and
+# the manual pages; that the MIME type compiles; that the desktop entry validates; that its dependencies were found; and
 # that the installed velk-run, run from the unpacked tree, draws (it finds its module there).
 #   paquet_test.sh CPACK BUILD_DIR SOURCE_DIR
 set -eu
@@ -41,8 +41,11 @@ dpkg-deb -x "$deb" "$tmp/racine"
 desktop-file-validate "$tmp/racine/usr/share/applications/velk.desktop" || faute "desktop-file-validate"
 grep -q '^MimeType=text/x-velk;$' "$tmp/racine/usr/share/applications/velk.desktop" ||
     faute "le type MIME n'est pas dans l'entrée de bureau"
-grep -q '<glob pattern="\*\.vlk"/>' "$tmp/racine/usr/share/mime/packages/velk.xml" ||
-    faute "*.vlk absent du type MIME"
+# The MIME database compiled from the package's file alone maps *.vlk to the type.
+mkdir -p "$tmp/mime/packages"
+cp "$tmp/racine/usr/share/mime/packages/velk.xml" "$tmp/mime/packages/"
+update-mime-database "$tmp/mime" >/dev/null 2>&1 || faute "update-mime-database refuse velk.xml"
+grep -q '^[0-9]*:text/x-velk:\*\.vlk$' "$tmp/mime/globs2" 2>/dev/null || faute "*.vlk n'est pas text/x-velk"
 
 # Width and height of each PNG, from its header.
 for taille in 48 256; do
