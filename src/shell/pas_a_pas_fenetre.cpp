@@ -58,7 +58,7 @@ bool TFPrincipale::EnPasAPas() const
 
 QString TFPrincipale::EtatPasAPas() const
 {
-    return etatPasAPas_->isHidden() ? QString() : etatPasAPas_->text();
+    return etatPasAPas_->isHidden() ? QString() : etatPasAPas_->toolTip();
 }
 
 int TFPrincipale::LigneExecutee() const
@@ -91,7 +91,13 @@ void TFPrincipale::MontreLigneExecutee(int ligne)
 
 void TFPrincipale::AfficheEtatPasAPas(const QString& texte)
 {
-    etatPasAPas_->setText(texte);
+    // The window keeps room for the whole status bar: a long message is cut to a bounded
+    // width there and shown whole as the tooltip (and in the message list).
+    constexpr int kLargeurMax = 360;
+    etatPasAPas_->setText(
+        etatPasAPas_->fontMetrics().elidedText(texte, Qt::ElideRight, kLargeurMax));
+    etatPasAPas_->setToolTip(texte);
+    etatPasAPas_->setAccessibleDescription(texte);
     etatPasAPas_->setHidden(texte.isEmpty());
     AjusteBarreEtat();
 }

@@ -132,20 +132,6 @@ TEST(PasAPas, ChaquePasSArreteApresUneLigneInstruction) {
     EXPECT_EQ(m.dessin.evenements.back(), "P0");
 }
 
-TEST(PasAPas, TextesDeFin) {
-    const struct {
-        int messages;
-        const char* texte;
-    } kCas[] = {{0, "Fin du programme"}, {1, "Fin du programme : 1 message"},
-                {12, "Fin du programme : 12 messages"}};
-    for (const auto& c : kCas) {
-        ResultatPas r;
-        r.Fin = true;
-        r.NombreMessages = c.messages;
-        EXPECT_EQ(TexteResultatPas(r), c.texte);
-    }
-}
-
 TEST(PasAPas, TexteSansInstructionFinitAuPremierPas) {
     for (const std::vector<std::string>& lignes :
          {std::vector<std::string>{"a"}, std::vector<std::string>{"a", "b", "c", "// rien", "{ x }"}}) {
