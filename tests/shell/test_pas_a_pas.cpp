@@ -5,11 +5,14 @@
 
 #include "shell/liste_messages_vue.h"
 #include "shell/zone_menu.h"
+#include "view/etat_vue.h"
+#include "view/qt/dessin.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include <cmath>
 #include <cstdio>
 
 namespace velk::test {
@@ -78,8 +81,14 @@ TEST_F(PasAPasFenetre, TroisPasExecutentTroisLignes)
         {5, "Ligne 6 : Point P7 non défini", 1, 0, 1},
         {6, "Ligne 7 : L0 construite", 1, 1, 1},
     };
+    // A point of L0 (through the origin at 30 degrees), far from the other elements: white
+    // until the step that builds L0 draws it.
+    const TVue& vue = f.Vue().VueEcran();
+    const QPoint surL0(XEcran(vue, 40), YEcran(vue, Reel(40) * std::tan(std::acos(Reel(-1)) / 6)));
+    const QColor blanc(Qt::white);
     for (const auto& pas : kPas) {
         f8->trigger();
+        EXPECT_EQ(f.SurfaceGraphique().Image().pixelColor(surL0) != blanc, pas.lignes == 1);
         EXPECT_TRUE(f.EnPasAPas());
         EXPECT_EQ(f.LigneExecutee(), pas.ligne);
         EXPECT_EQ(f.EditeurTexte().LigneCurseur(), pas.ligne + 1);
