@@ -102,7 +102,7 @@ bool VerifieOptionsImage(const OptionsRun& options, std::string& erreur)
 
 bool EcritImages(const OptionsRun& options, TModuleDonnee& tables, std::string& erreur)
 {
-    if (options.png.empty() && options.svg.empty() && options.pdf.empty())
+    if (options.png.empty() && options.svg.empty() && options.pdf.empty() && options.dxf.empty())
         return true;
     int largeur = 0, hauteur = 0;
     if (!LitTailleImage(options.tailleImage, largeur, hauteur, erreur))

@@ -1,5 +1,5 @@
 // Images of the tables after a run of velk-run: PNG, SVG and PDF of the drawing through
-// the same painters as the screen, on a white background.
+// the same painters as the screen, on a white background, and the DXF file for CAD programs.
 #pragma once
 
 #include "cli/options_run.h"
@@ -23,7 +23,8 @@ bool LitTailleImage(const std::string& texte, int& largeur, int& hauteur, std::s
 bool VerifieOptionsImage(const OptionsRun& options, std::string& erreur);
 
 // Writes every image asked for: the origin view (-80..80) of the surface size, or the
-// framing of all elements with --cadrage. Each file is replaced only once complete.
+// framing of all elements with --cadrage (the DXF file's unbounded lines end at that view's
+// borders). Each file is replaced only once complete.
 bool EcritImages(const OptionsRun& options, TModuleDonnee& tables, std::string& erreur);
 
 } // namespace velk

@@ -19,6 +19,10 @@ const std::vector<DefinitionOption>& DefinitionsOptions() {
          [](OptionsRun& o, const std::string& v) { o.svg = v; }},
         {"--pdf", "FICHIER", "dessine les éléments dans un fichier PDF (vectoriel)",
          [](OptionsRun& o, const std::string& v) { o.pdf = v; }},
+        {"--dxf", "FICHIER",
+         "écrit les éléments dans un fichier DXF (R12) pour les logiciels de CAO ; les droites "
+         "s'arrêtent aux bords de la vue",
+         [](OptionsRun& o, const std::string& v) { o.dxf = v; }},
         {"--size", "LxH", "taille du dessin en pixels (800x600 par défaut)",
          [](OptionsRun& o, const std::string& v) { o.tailleImage = v; }},
         {"--cadrage", nullptr, "cadre tous les éléments au lieu de la vue -80..80 (voir plus bas)",

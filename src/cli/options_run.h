@@ -17,6 +17,7 @@ struct OptionsRun {
     std::string png;
     std::string svg;
     std::string pdf;
+    std::string dxf;
     std::string tailleImage = "800x600";
     bool cadrage = false;       // frame all elements instead of the origin view
     // One printed page in PDF (see impression_run.h); the values are checked before the run.

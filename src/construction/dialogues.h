@@ -22,6 +22,11 @@ struct ChoixFichierOuvrir {
     bool lectureSeule = false; // the dialog's read-only box
 };
 
+struct ChoixFichierExporter {
+    QString chemin;  // empty when cancelled
+    int filtre = 0;  // the file type chosen, an index into the filters offered
+};
+
 class Dialogues {
 public:
     virtual ~Dialogues() = default;
@@ -50,6 +55,15 @@ public:
     virtual QString FichierEnregistrer(const QString& titre, const QString& dossier,
                                        const QString& nomPropose, const QString& filtre,
                                        const QString& extensionParDefaut) = 0;
+
+    // The save dialog of an export: one file type per filter ("Image PNG (*.png)"), the one
+    // at filtreInitial chosen first. Where no dialog can be shown the answer is a cancel.
+    virtual ChoixFichierExporter FichierExporter(const QString& /*titre*/, const QString& /*dossier*/,
+                                                 const QString& /*nomPropose*/,
+                                                 const QStringList& /*filtres*/, int /*filtreInitial*/)
+    {
+        return {};
+    }
 
     virtual void Bip() = 0;
 

@@ -55,7 +55,9 @@ void TFPrincipale::CreeActions()
                            "Enregistre le programme en cours sous un nouveau nom"),
             &QAction::triggered, this, [this] { EnregistrersousClick(); });
     NouvelleAction("MenuImporter", "I&mporter", QKeySequence(), QString())->setEnabled(false);
-    NouvelleAction("MenuExporter", "E&xporter", QKeySequence(), QString())->setEnabled(false);
+    connect(NouvelleAction("MenuExporter", "E&xporter", QKeySequence(),
+                           "Enregistre le dessin en image PNG, SVG, PDF ou DXF"),
+            &QAction::triggered, this, &TFPrincipale::ExporterClick);
     connect(NouvelleAction("MenuImprimer", "&Imprimer ...", QKeySequence(Qt::CTRL | Qt::Key_P),
                            "Imprime le programme en cours"),
             &QAction::triggered, this, &TFPrincipale::ImprimerClick);

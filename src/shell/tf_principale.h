@@ -193,6 +193,10 @@ public:
     const TVue& VueImpression() const { return vueImpression_; }
     Reel EchelleImpression() const { return echelleImpression_; }
 
+    // ---- Export (exportation.cpp) ----
+    // The drawing as the graphic tab shows it, to a PNG, SVG, PDF or DXF file.
+    void ExporterClick();
+
     // ---- Options, autosave, closing ----
     void OptionsClick();
     void AProposClick();
@@ -272,6 +276,7 @@ private:
     std::unique_ptr<QPrinter> imprimante_;
     TVue vueImpression_;
     Reel echelleImpression_ = 0; // the last scale typed for printing
+    int typeExport_ = 0;          // the file type of the last export, offered first
 
     // Widgets (owned by Qt's parent tree).
     QTabWidget* dossier_ = nullptr;

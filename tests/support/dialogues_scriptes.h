@@ -28,6 +28,7 @@ enum class GenreDialogue {
     Choix1,
     FichierOuvrir,
     FichierEnregistrer,
+    FichierExporter,
     Bip,
     Impression,
     ConfigurationImpression,
@@ -47,6 +48,7 @@ inline const char* NomGenre(GenreDialogue g)
     case GenreDialogue::Choix1: return "Choix1";
     case GenreDialogue::FichierOuvrir: return "FichierOuvrir";
     case GenreDialogue::FichierEnregistrer: return "FichierEnregistrer";
+    case GenreDialogue::FichierExporter: return "FichierExporter";
     case GenreDialogue::Bip: return "Bip";
     case GenreDialogue::Impression: return "Impression";
     case GenreDialogue::ConfigurationImpression: return "ConfigurationImpression";
@@ -69,6 +71,8 @@ struct AppelDialogue {
     QString filtre;           // file dialogs
     QString nomPropose;       // FichierEnregistrer
     QString extension;        // FichierEnregistrer
+    QStringList filtres;      // FichierExporter
+    int filtreInitial = 0;    // FichierExporter
     int couleur = 0;          // ChoixCouleur: the values it was opened on
     int couche = 0;
     ContenuFormeCanonique forme; // FormeCanonique
@@ -125,6 +129,16 @@ public:
         Entree e;
         e.genre = GenreDialogue::FichierEnregistrer;
         e.chemin = chemin;
+        reponses_.push_back(e);
+        return *this;
+    }
+    // The export dialog: the path typed and the index of the file type chosen.
+    DialoguesScriptes& RepondFichierExporter(const QString& chemin, int filtre)
+    {
+        Entree e;
+        e.genre = GenreDialogue::FichierExporter;
+        e.exporter.chemin = chemin;
+        e.exporter.filtre = filtre;
         reponses_.push_back(e);
         return *this;
     }
@@ -254,6 +268,21 @@ public:
             return {};
         return e.chemin;
     }
+    ChoixFichierExporter FichierExporter(const QString& titre, const QString& dossier,
+                                         const QString& nomPropose, const QStringList& filtres,
+                                         int filtreInitial) override
+    {
+        AppelDialogue a = Appel(GenreDialogue::FichierExporter, titre);
+        a.dossier = dossier;
+        a.nomPropose = nomPropose;
+        a.filtres = filtres;
+        a.filtreInitial = filtreInitial;
+        appels_.push_back(a);
+        Entree e;
+        if (!Prend(GenreDialogue::FichierExporter, titre, e))
+            return {};
+        return e.exporter;
+    }
     void Bip() override { appels_.push_back(Appel(GenreDialogue::Bip, QString())); }
     // The printer itself is left alone: a test sets its output before the command.
     bool DialogueImpression(QPrinter&) override
@@ -325,6 +354,7 @@ private:
         int choix = 0;
         ChoixFichierOuvrir ouvrir;
         QString chemin;
+        ChoixFichierExporter exporter;
         bool imprimer = false;
         std::optional<std::pair<int, int>> couleurCouche;
         std::vector<ItemVisible> bascules;

@@ -17,6 +17,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace velk {
 
 DialoguesQt::DialoguesQt(QWidget* parent)
@@ -151,6 +153,40 @@ QString DialoguesQt::FichierEnregistrer(const QString& titre, const QString& dos
     if (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty())
         return dialogue.selectedFiles().constFirst();
     return {};
+}
+
+ChoixFichierExporter DialoguesQt::FichierExporter(const QString& titre, const QString& dossier,
+                                                  const QString& nomPropose, const QStringList& filtres,
+                                                  int filtreInitial)
+{
+    QFileDialog dialogue(parent_, titre, dossier);
+    dialogue.setNameFilters(filtres);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    // The export command asks its own "Remplacer fichier" question, once the extension of
+    // the chosen type is on the name.
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("&Enregistrer"));
+    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    // The extension of a filter "Image PNG (*.png)" is what follows its "*.".
+    const auto extension = [](const QString& filtre) {
+        const qsizetype etoile = filtre.lastIndexOf(QStringLiteral("*."));
+        return etoile < 0 ? QString() : filtre.mid(etoile + 2).remove(QLatin1Char(')')).trimmed();
+    };
+    if (filtreInitial >= 0 && filtreInitial < filtres.size()) {
+        dialogue.selectNameFilter(filtres.at(filtreInitial));
+        dialogue.setDefaultSuffix(extension(filtres.at(filtreInitial)));
+    }
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
+                     [&](const QString& filtre) { dialogue.setDefaultSuffix(extension(filtre)); });
+    if (!nomPropose.isEmpty())
+        dialogue.selectFile(nomPropose);
+    ChoixFichierExporter choix;
+    if (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
+        choix.chemin = dialogue.selectedFiles().constFirst();
+        choix.filtre = std::max<int>(0, static_cast<int>(filtres.indexOf(dialogue.selectedNameFilter())));
+    }
+    return choix;
 }
 
 void DialoguesQt::Bip() { QApplication::beep(); }

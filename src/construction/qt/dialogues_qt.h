@@ -36,6 +36,9 @@ public:
     QString FichierEnregistrer(const QString& titre, const QString& dossier,
                                const QString& nomPropose, const QString& filtre,
                                const QString& extensionParDefaut) override;
+    ChoixFichierExporter FichierExporter(const QString& titre, const QString& dossier,
+                                         const QString& nomPropose, const QStringList& filtres,
+                                         int filtreInitial) override;
     void Bip() override;
     bool DialogueImpression(QPrinter& imprimante) override;
     void ConfigurationImpression(QPrinter& imprimante) override;
