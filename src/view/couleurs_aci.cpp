@@ -92,9 +92,16 @@ int AciProche(const CouleurRVB& couleur)
 
 int AciElement(int32_t couleur)
 {
+    // Searched once per palette colour: a file may hold hundreds of thousands of elements.
+    static const std::array<int, NombreCouleurs> entrees = [] {
+        std::array<int, NombreCouleurs> e{};
+        for (int i = 0; i < NombreCouleurs; ++i)
+            e[size_t(i)] = AciProche(Palette()[size_t(i)]);
+        return e;
+    }();
     if (couleur < 0 || couleur >= NombreCouleurs)
         return AciNoirOuBlanc;
-    return AciProche(Palette()[size_t(couleur)]);
+    return entrees[size_t(couleur)];
 }
 
 } // namespace velk

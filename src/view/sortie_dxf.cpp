@@ -250,6 +250,10 @@ std::string TexteDxf(TModuleDonnee& donnees, const TVisibilite& visibilite, cons
     // The entities are written first, since the layer table must list the layers they use;
     // the header and tables are then put in front of them.
     EcrivainTexte entites;
+    // About 80 characters an entity: growing a text of many megabytes by doubling would copy
+    // it over and over.
+    entites.Texte().reserve(
+        size_t(donnees.NombrePoints() + donnees.NombreLignes() + donnees.NombreCercles()) * 80 + 64);
     entites.sectionEntities();
     Entites e(dxf, entites, visibilite, vue);
     TRecPoint p;
@@ -268,8 +272,11 @@ std::string TexteDxf(TModuleDonnee& donnees, const TVisibilite& visibilite, cons
     dxf.writeHeader(tete);
     tete.sectionEnd();
     EcritTables(dxf, tete, e.Couches());
-    tete.Texte() += entites.Texte();
-    return std::move(tete.Texte());
+    std::string texte;
+    texte.reserve(tete.Texte().size() + entites.Texte().size());
+    texte += tete.Texte();
+    texte += entites.Texte();
+    return texte;
 }
 
 } // namespace velk
