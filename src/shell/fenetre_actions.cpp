@@ -54,7 +54,9 @@ void TFPrincipale::CreeActions()
     connect(NouvelleAction("MenuEnregistrerSous", "Enregistrer &sous ...", QKeySequence(),
                            "Enregistre le programme en cours sous un nouveau nom"),
             &QAction::triggered, this, [this] { EnregistrersousClick(); });
-    NouvelleAction("MenuImporter", "I&mporter", QKeySequence(), QString())->setEnabled(false);
+    connect(NouvelleAction("MenuImporter", "I&mporter", QKeySequence(),
+                           "Insère les instructions d'un autre programme avant la ligne du curseur"),
+            &QAction::triggered, this, &TFPrincipale::ImporterClick);
     connect(NouvelleAction("MenuExporter", "E&xporter", QKeySequence(),
                            "Enregistre le dessin en image PNG, SVG, PDF ou DXF"),
             &QAction::triggered, this, &TFPrincipale::ExporterClick);

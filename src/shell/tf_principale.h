@@ -193,7 +193,9 @@ public:
     const TVue& VueImpression() const { return vueImpression_; }
     Reel EchelleImpression() const { return echelleImpression_; }
 
-    // ---- Export (exportation.cpp) ----
+    // ---- Import and export (importation.cpp, exportation.cpp) ----
+    // The statements of another program file, inserted before the caret's line.
+    void ImporterClick();
     // The drawing as the graphic tab shows it, to a PNG, SVG, PDF or DXF file.
     void ExporterClick();
 

@@ -1,6 +1,7 @@
 // The Exporter command of the main window: each file type chosen in the dialog, the
 // drawing as the graphic tab shows it (hidden layers left out), the DXF file read back by
-// an independent reader, and the failures that must leave nothing behind.
+// an independent reader, and the failures that must leave nothing behind. Then the Importer
+// command, which inserts another program's statements into the text.
 #include "fenetre_test.h"
 
 #include "store/module_donnee.h"
@@ -169,6 +170,50 @@ TEST_F(Exportation, FailuresAndRefusalsLeaveNothingHalfWritten)
     EXPECT_EQ(QDir(Dossier()).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral(".png")),
               QStringList{QStringLiteral("ancien.png")});
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+}
+
+TEST_F(Exportation, ImportInsertsTheOtherProgramsStatementsBeforeTheCaretLine)
+{
+    TFPrincipale& f = DemarreAvec({"P0:=0,0,0,0", "C0:=P0,5,0,0"});
+    const std::vector<std::string> avant = Lignes();
+    f.Lignes().SetModifie(false);
+    Ecrit(Chemin("autre.vlk"), "Programme VELK\r\nDerniere modif.\r\n{ autre }\r\nP7:=1,1,0,0\r\n"
+                               "L7:=P7,A0,0,0\r\n\r\n");
+    struct Cas {
+        int ligneCurseur; // 0-based line of the caret
+        std::vector<std::string> attendu;
+    } cas[] = {
+        {4, {avant[0], avant[1], avant[2], "P0:=0,0,0,0", "P7:=1,1,0,0", "L7:=P7,A0,0,0", "C0:=P0,5,0,0"}},
+        // Never inside the header, and after the last line when the caret is past it.
+        {0, {avant[0], avant[1], avant[2], "P7:=1,1,0,0", "L7:=P7,A0,0,0", "P0:=0,0,0,0", "C0:=P0,5,0,0"}},
+    };
+    for (const Cas& c : cas) {
+        f.EditeurTexte().VaLigne(c.ligneCurseur);
+        dialogues_.RepondFichierOuvrir(Chemin("autre.vlk"));
+        f.Action(QStringLiteral("MenuImporter"))->trigger();
+        EXPECT_EQ(Lignes(), c.attendu);
+        EXPECT_TRUE(f.Lignes().Modifie());
+        EXPECT_EQ(f.Dossier().currentIndex(), 1);
+        // One undo step takes the whole insertion back.
+        f.EditeurTexte().Defaire();
+        EXPECT_EQ(Lignes(), avant);
+    }
+    Texte({"Programme VELK", "Derniere modif.", "{ rien }"});
+    f.EditeurTexte().VaLigne(2);
+    dialogues_.RepondFichierOuvrir(Chemin("autre.vlk"));
+    f.ImporterClick();
+    EXPECT_EQ(Lignes(), (std::vector<std::string>{"Programme VELK", "Derniere modif.", "{ rien }",
+                                                  "P7:=1,1,0,0", "L7:=P7,A0,0,0"}));
+
+    // A file that cannot be read says why; a read-only program takes nothing.
+    dialogues_.RepondFichierOuvrir(Chemin("absent.vlk"));
+    f.ImporterClick();
+    ASSERT_EQ(dialogues_.Nombre(G::Erreur), 1);
+    EXPECT_TRUE(dialogues_.Textes(G::Erreur).front().contains(QStringLiteral("absent.vlk")));
+    f.EditeurTexte().SetLectureSeule(true);
+    f.ImporterClick();
+    EXPECT_EQ(dialogues_.Nombre(G::Bip), 1);
+    EXPECT_EQ(dialogues_.Nombre(G::FichierOuvrir), 4);
 }
 
 } // namespace
