@@ -55,7 +55,7 @@ void TFPrincipale::CreeActions()
                            "Enregistre le programme en cours sous un nouveau nom"),
             &QAction::triggered, this, [this] { EnregistrersousClick(); });
     connect(NouvelleAction("MenuImporter", "I&mporter", QKeySequence(),
-                           "Insère les instructions d'un autre programme avant la ligne du curseur"),
+                           "Insère les instructions d'un autre programme"),
             &QAction::triggered, this, &TFPrincipale::ImporterClick);
     connect(NouvelleAction("MenuExporter", "E&xporter", QKeySequence(),
                            "Enregistre le dessin en image PNG, SVG, PDF ou DXF"),

@@ -59,7 +59,7 @@ TEST_F(Demarrage, FenetreInitiale)
 TEST_F(Demarrage, EtatDesCommandes)
 {
     TFPrincipale& f = Demarre();
-    for (const char* inactive : {"MenuDefaire", "MenuRefaire", "MenuImporter", "MenuExporter",
+    for (const char* inactive : {"MenuDefaire", "MenuRefaire",
                                  "MenuCouper", "MenuCopier", "MenuSupprimer"})
         EXPECT_FALSE(f.Action(QString::fromLatin1(inactive))->isEnabled()) << inactive;
     EXPECT_FALSE(f.Palettes().PrecedentActif());

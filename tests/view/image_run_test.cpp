@@ -122,6 +122,10 @@ TEST_F(ImageRun, BadSizeOrUnwritableFileIsAnError)
     OptionsRun options;
     options.png = Chemin("absent/dossier/image.png");
     EXPECT_EQ(Run(options), SortieErreur);
+    options.png.clear();
+    options.dxf = Chemin("absent/dessin.dxf");
+    EXPECT_EQ(Run(options), SortieErreur);
+    options.dxf.clear();
     options.png = Chemin("image.png");
     options.tailleImage = "0x0";
     EXPECT_EQ(Run(options), SortieErreur);
