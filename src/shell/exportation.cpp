@@ -28,54 +28,52 @@ constexpr std::array<TypeExport, 4> TypesExport = {{
     {FormatDessin::Dxf, "Dessin DXF (*.dxf)"},
 }};
 
-int IndexType(FormatDessin format)
-{
+int IndexType(FormatDessin format) {
     for (size_t i = 0; i < TypesExport.size(); ++i)
-        if (TypesExport[i].format == format)
-            return static_cast<int>(i);
+        if (TypesExport[i].format == format) return static_cast<int>(i);
     return 0;
 }
 
 } // namespace
 
-void TFPrincipale::ExporterClick()
-{
+void TFPrincipale::ExporterClick() {
     QStringList filtres;
     for (const TypeExport& t : TypesExport)
         filtres << QString::fromUtf8(t.filtre);
     // The document's name with the extension of the type last used.
     const QString base = QFileInfo(nomFichier_).completeBaseName();
-    const QString propose =
-        (base.isEmpty() ? QStringLiteral("SansNom") : base) + QLatin1Char('.') + ExtensionFormat(TypesExport[size_t(typeExport_)].format);
+    const QString propose = (base.isEmpty() ? QStringLiteral("SansNom") : base) + QLatin1Char('.') +
+                            ExtensionFormat(TypesExport[size_t(typeExport_)].format);
     const ChoixFichierExporter choix = dialogues_.FichierExporter(
         QStringLiteral("Exporter le dessin"), DossierDocuments(), propose, filtres, typeExport_);
-    if (choix.chemin.isEmpty())
-        return;
+    if (choix.chemin.isEmpty()) return;
 
     // A name that ends in one of the four extensions says the type itself; any other name
     // gets the extension of the type chosen in the dialog.
     QString chemin = choix.chemin;
     std::optional<FormatDessin> format = FormatDuNom(chemin);
     if (!format) {
-        format = TypesExport[size_t(std::clamp(choix.filtre, 0, int(TypesExport.size()) - 1))].format;
-        if (!chemin.endsWith(QLatin1Char('.')))
-            chemin += QLatin1Char('.');
+        format =
+            TypesExport[size_t(std::clamp(choix.filtre, 0, int(TypesExport.size()) - 1))].format;
+        if (!chemin.endsWith(QLatin1Char('.'))) chemin += QLatin1Char('.');
         chemin += ExtensionFormat(*format);
     }
     if (QFileInfo(chemin).isDir()) {
-        dialogues_.Erreur(QStringLiteral("Impossible d'écrire le fichier « %1 » : c'est un dossier.").arg(chemin));
+        dialogues_.Erreur(
+            QStringLiteral("Impossible d'écrire le fichier « %1 » : c'est un dossier.")
+                .arg(chemin));
         return;
     }
-    if (QFileInfo::exists(chemin)
-        && dialogues_.Question(QStringLiteral("Remplacer fichier %1 ?").arg(chemin)) != Reponse::Oui)
+    if (QFileInfo::exists(chemin) &&
+        dialogues_.Question(QStringLiteral("Remplacer fichier %1 ?").arg(chemin)) != Reponse::Oui)
         return;
     typeExport_ = IndexType(*format);
 
     occupe_->Debut();
-    const std::string raison = EcritDessin(*format, chemin, vue_->VueEcran(), *donnees_, visibilite_);
+    const std::string raison =
+        EcritDessin(*format, chemin, vue_->VueEcran(), *donnees_, visibilite_);
     occupe_->Fin();
-    if (!raison.empty())
-        dialogues_.Erreur(QString::fromStdString(raison));
+    if (!raison.empty()) dialogues_.Erreur(QString::fromStdString(raison));
 }
 
 } // namespace velk

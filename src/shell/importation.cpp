@@ -22,8 +22,7 @@ constexpr int LignesEntete = 3;
 
 } // namespace
 
-void TFPrincipale::ImporterClick()
-{
+void TFPrincipale::ImporterClick() {
     if (!TexteModifiable()) {
         // A program opened read-only cannot receive statements.
         dialogues_.Bip();
@@ -32,8 +31,7 @@ void TFPrincipale::ImporterClick()
     const ChoixFichierOuvrir choix = dialogues_.FichierOuvrir(
         QStringLiteral("Importation fichier programme"), DossierDocuments(),
         QStringLiteral("Fichiers VELK ( *.vlk)|*.vlk|Tous fichiers ( *.*)|*.*"));
-    if (choix.chemin.isEmpty())
-        return;
+    if (choix.chemin.isEmpty()) return;
     std::vector<std::string> lignes;
     try {
         lignes = LitFichierProgramme(choix.chemin.toStdString());
@@ -49,8 +47,7 @@ void TFPrincipale::ImporterClick()
     // empty lines at the end.
     while (static_cast<int>(lignes.size()) > LignesEntete && lignes.back().empty())
         lignes.pop_back();
-    if (static_cast<int>(lignes.size()) <= LignesEntete)
-        return;
+    if (static_cast<int>(lignes.size()) <= LignesEntete) return;
     QString texte;
     for (size_t i = LignesEntete; i < lignes.size(); ++i)
         texte += QString::fromStdString(lignes[i]) + QLatin1Char('\n');

@@ -22,39 +22,39 @@ namespace {
 // decimal comma slips through). Every output call is taken over here to collect the text
 // in memory; the base's file name is empty, so it never opens anything.
 class EcrivainTexte : public DL_WriterA {
-public:
+  public:
     EcrivainTexte() : DL_WriterA("", DL_VERSION_R12) {}
 
     std::string& Texte() { return texte_; }
 
-    void dxfReal(int code, double valeur) const override
-    {
+    void dxfReal(int code, double valeur) const override {
         char nombre[400];
         // Fixed notation for ordinary magnitudes, which every reader takes; the shortest form
         // that reads back exactly in both cases.
         const double a = std::fabs(valeur);
         const auto format = (a == 0 || (a >= 1e-6 && a < 1e17)) ? std::chars_format::fixed
-                                                               : std::chars_format::scientific;
+                                                                : std::chars_format::scientific;
         const auto fin = std::to_chars(nombre, nombre + sizeof nombre, valeur, format).ptr;
         Ligne(code, std::string_view(nombre, static_cast<size_t>(fin - nombre)));
     }
     void dxfInt(int code, int valeur) const override { Ligne(code, std::to_string(valeur)); }
-    void dxfHex(int code, int valeur) const override
-    {
+    void dxfHex(int code, int valeur) const override {
         char nombre[16];
-        const auto fin = std::to_chars(nombre, nombre + sizeof nombre, static_cast<unsigned>(valeur), 16).ptr;
+        const auto fin =
+            std::to_chars(nombre, nombre + sizeof nombre, static_cast<unsigned>(valeur), 16).ptr;
         std::string texte(nombre, fin);
         for (char& c : texte)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         Ligne(code, texte);
     }
-    void dxfString(int code, const char* valeur) const override { Ligne(code, valeur ? valeur : ""); }
+    void dxfString(int code, const char* valeur) const override {
+        Ligne(code, valeur ? valeur : "");
+    }
     void dxfString(int code, const std::string& valeur) const override { Ligne(code, valeur); }
 
-private:
+  private:
     // A group: its code right-aligned on three columns, then its value, one line each.
-    void Ligne(int code, std::string_view valeur) const
-    {
+    void Ligne(int code, std::string_view valeur) const {
         if (code >= 0 && code < 10)
             texte_ += "  ";
         else if (code >= 10 && code < 100)
@@ -68,72 +68,60 @@ private:
     mutable std::string texte_;
 };
 
-bool Finis(std::initializer_list<Reel> valeurs)
-{
+bool Finis(std::initializer_list<Reel> valeurs) {
     for (Reel v : valeurs)
-        if (!std::isfinite(static_cast<double>(v)))
-            return false;
+        if (!std::isfinite(static_cast<double>(v))) return false;
     return true;
 }
 
 // Degrees in [0, 360) of an angle in radians.
-double Degres(Reel radians)
-{
+double Degres(Reel radians) {
     Reel d = std::fmod(radians * 180 / Pi, Reel(360));
-    if (d < 0)
-        d += 360;
+    if (d < 0) d += 360;
     const double r = static_cast<double>(d);
     return r >= 360 ? 0 : r;
 }
 
-DL_Attributes Attributs(int32_t couleur, int32_t couche)
-{
+DL_Attributes Attributs(int32_t couleur, int32_t couche) {
     return DL_Attributes(NomCoucheDxf(couche), AciElement(couleur), 0, "CONTINUOUS", 1.0);
 }
 
-bool EstSegment(const TRecLigne& l)
-{
+bool EstSegment(const TRecLigne& l) {
     return l.Xdd != 0 || l.Ydd != 0 || l.Xfd != 0 || l.Yfd != 0;
 }
 
-bool EstArc(const TRecCercle& c)
-{
+bool EstArc(const TRecCercle& c) {
     return c.Xdc != 0 || c.Ydc != 0 || c.Adc != 0 || c.Xfc != 0 || c.Yfc != 0 || c.Afc != 0;
 }
 
 // The entities of the visible elements, and the layers they use.
 class Entites {
-public:
+  public:
     Entites(DL_Dxf& dxf, EcrivainTexte& sortie, const TVisibilite& visibilite, const TVue& vue)
-        : dxf_(dxf), sortie_(sortie), visibilite_(visibilite), rectangle_(RectangleVue(vue))
-    {
-    }
+        : dxf_(dxf), sortie_(sortie), visibilite_(visibilite), rectangle_(RectangleVue(vue)) {}
 
     const std::set<int32_t>& Couches() const { return couches_; }
 
-    void Point(const TRecPoint& p)
-    {
-        if (!visibilite_.PointsVisibles() || !visibilite_.Visible(p.Couleur, p.Couche) || !Finis({p.X, p.Y}))
+    void Point(const TRecPoint& p) {
+        if (!visibilite_.PointsVisibles() || !visibilite_.Visible(p.Couleur, p.Couche) ||
+            !Finis({p.X, p.Y}))
             return;
-        dxf_.writePoint(sortie_, DL_PointData(double(p.X), double(p.Y), 0), Attributs(p.Couleur, p.Couche));
+        dxf_.writePoint(sortie_, DL_PointData(double(p.X), double(p.Y), 0),
+                        Attributs(p.Couleur, p.Couche));
         couches_.insert(p.Couche);
     }
 
-    void Ligne(const TRecLigne& l)
-    {
-        if (!visibilite_.LignesVisibles() || !visibilite_.Visible(l.Couleur, l.Couche))
-            return;
+    void Ligne(const TRecLigne& l) {
+        if (!visibilite_.LignesVisibles() || !visibilite_.Visible(l.Couleur, l.Couche)) return;
         std::array<PointMonde, 2> bouts;
         if (EstSegment(l)) {
             bouts = {PointMonde{l.Xdd, l.Ydd}, PointMonde{l.Xfd, l.Yfd}};
         } else {
             const auto coupe = LigneDansRectangle(l.Xpd, l.Ypd, l.Aod, rectangle_);
-            if (!coupe)
-                return;
+            if (!coupe) return;
             bouts = *coupe;
         }
-        if (!Finis({bouts[0].X, bouts[0].Y, bouts[1].X, bouts[1].Y}))
-            return;
+        if (!Finis({bouts[0].X, bouts[0].Y, bouts[1].X, bouts[1].Y})) return;
         dxf_.writeLine(sortie_,
                        DL_LineData(double(bouts[0].X), double(bouts[0].Y), 0, double(bouts[1].X),
                                    double(bouts[1].Y), 0),
@@ -141,10 +129,9 @@ public:
         couches_.insert(l.Couche);
     }
 
-    void Cercle(const TRecCercle& c)
-    {
-        if (!visibilite_.CerclesVisibles() || !visibilite_.Visible(c.Couleur, c.Couche)
-            || !Finis({c.Xc, c.Yc, c.Rc, c.Adc, c.Afc}))
+    void Cercle(const TRecCercle& c) {
+        if (!visibilite_.CerclesVisibles() || !visibilite_.Visible(c.Couleur, c.Couche) ||
+            !Finis({c.Xc, c.Yc, c.Rc, c.Adc, c.Afc}))
             return;
         // A negative radius draws the same circle; its arc is the one diametrically opposite.
         const double rayon = std::fabs(double(c.Rc));
@@ -161,7 +148,7 @@ public:
         couches_.insert(c.Couche);
     }
 
-private:
+  private:
     DL_Dxf& dxf_;
     EcrivainTexte& sortie_;
     const TVisibilite& visibilite_;
@@ -169,8 +156,7 @@ private:
     std::set<int32_t> couches_;
 };
 
-void EcritTables(DL_Dxf& dxf, EcrivainTexte& sortie, const std::set<int32_t>& couches)
-{
+void EcritTables(DL_Dxf& dxf, EcrivainTexte& sortie, const std::set<int32_t>& couches) {
     sortie.sectionTables();
     sortie.tableLinetypes(1);
     dxf.writeLinetype(sortie, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
@@ -187,16 +173,14 @@ void EcritTables(DL_Dxf& dxf, EcrivainTexte& sortie, const std::set<int32_t>& co
 
 } // namespace
 
-RectangleMonde RectangleVue(const TVue& vue)
-{
-    return RectangleMonde{XReel(vue, 0), YReel(vue, vue.Hauteur), XReel(vue, vue.Largeur), YReel(vue, 0)};
+RectangleMonde RectangleVue(const TVue& vue) {
+    return RectangleMonde{XReel(vue, 0), YReel(vue, vue.Hauteur), XReel(vue, vue.Largeur),
+                          YReel(vue, 0)};
 }
 
 std::optional<std::array<PointMonde, 2>> LigneDansRectangle(Reel xpd, Reel ypd, Reel aod,
-                                                             const RectangleMonde& r)
-{
-    if (!Finis({xpd, ypd, aod, r.Xmin, r.Ymin, r.Xmax, r.Ymax}))
-        return std::nullopt;
+                                                            const RectangleMonde& r) {
+    if (!Finis({xpd, ypd, aod, r.Xmin, r.Ymin, r.Xmax, r.Ymax})) return std::nullopt;
     // The angles come from 64-bit table fields, whose nearest value to a right angle is
     // off by up to 4.4E-16: a component that small is that rounding, not a slope, and an
     // axis line stays exactly on its coordinate.
@@ -209,11 +193,9 @@ std::optional<std::array<PointMonde, 2>> LigneDansRectangle(Reel xpd, Reel ypd, 
     // Parameters t of the points (xpd, ypd) + t (dx, dy) inside, one slab per axis.
     Reel t0 = -INFINITY, t1 = INFINITY;
     const auto tranche = [&](Reel origine, Reel d, Reel bas, Reel haut) {
-        if (d == 0)
-            return origine >= bas && origine <= haut;
+        if (d == 0) return origine >= bas && origine <= haut;
         Reel ta = (bas - origine) / d, tb = (haut - origine) / d;
-        if (ta > tb)
-            std::swap(ta, tb);
+        if (ta > tb) std::swap(ta, tb);
         t0 = std::max(t0, ta);
         t1 = std::min(t1, tb);
         return true;
@@ -223,26 +205,21 @@ std::optional<std::array<PointMonde, 2>> LigneDansRectangle(Reel xpd, Reel ypd, 
     const auto point = [&](Reel t) {
         // The coordinate along a slab's border is the border itself, not a rounded product.
         PointMonde p{xpd + t * dx, ypd + t * dy};
-        if (dx == 0)
-            p.X = xpd;
-        if (dy == 0)
-            p.Y = ypd;
+        if (dx == 0) p.X = xpd;
+        if (dy == 0) p.Y = ypd;
         return p;
     };
     const PointMonde p0 = point(t0), p1 = point(t1);
     // Through a corner the two ends differ by a rounding only: no length in the file.
-    if (double(p0.X) == double(p1.X) && double(p0.Y) == double(p1.Y))
-        return std::nullopt;
+    if (double(p0.X) == double(p1.X) && double(p0.Y) == double(p1.Y)) return std::nullopt;
     return std::array<PointMonde, 2>{p0, p1};
 }
 
-std::string NomCoucheDxf(int32_t couche)
-{
+std::string NomCoucheDxf(int32_t couche) {
     return "Couche " + std::to_string(couche);
 }
 
-std::string TexteDxf(TModuleDonnee& donnees, const TVisibilite& visibilite, const TVue& vue)
-{
+std::string TexteDxf(TModuleDonnee& donnees, const TVisibilite& visibilite, const TVue& vue) {
     DL_Dxf dxf;
     // The release the entities are written for is set only by opening a file through the
     // library; with an empty name nothing opens and only the release is kept.
@@ -253,7 +230,8 @@ std::string TexteDxf(TModuleDonnee& donnees, const TVisibilite& visibilite, cons
     // About 80 characters an entity: growing a text of many megabytes by doubling would copy
     // it over and over.
     entites.Texte().reserve(
-        size_t(donnees.NombrePoints() + donnees.NombreLignes() + donnees.NombreCercles()) * 80 + 64);
+        size_t(donnees.NombrePoints() + donnees.NombreLignes() + donnees.NombreCercles()) * 80 +
+        64);
     entites.sectionEntities();
     Entites e(dxf, entites, visibilite, vue);
     TRecPoint p;

@@ -32,7 +32,7 @@ RectangleMonde RectangleVue(const TVue& vue);
 // rectangle, borders included, in the line's direction. Nothing when the line misses the
 // rectangle or only touches a corner.
 std::optional<std::array<PointMonde, 2>> LigneDansRectangle(Reel xpd, Reel ypd, Reel aod,
-                                                             const RectangleMonde& rectangle);
+                                                            const RectangleMonde& rectangle);
 
 // The name of an element layer in the file: "Couche 0" ... "Couche 31".
 std::string NomCoucheDxf(int32_t couche);

@@ -21,30 +21,29 @@
 namespace velk::test {
 namespace {
 
-const QStringList kFiltres = {QStringLiteral("Image PNG (*.png)"), QStringLiteral("Dessin SVG (*.svg)"),
-                              QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("Dessin DXF (*.dxf)")};
+const QStringList kFiltres = {
+    QStringLiteral("Image PNG (*.png)"), QStringLiteral("Dessin SVG (*.svg)"),
+    QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("Dessin DXF (*.dxf)")};
 
 class Exportation : public FenetreTest {
-protected:
-    TFPrincipale& DemarreAvec(const std::vector<std::string>& instructions)
-    {
+  protected:
+    TFPrincipale& DemarreAvec(const std::vector<std::string>& instructions) {
         TFPrincipale& f = Demarre();
-        std::vector<std::string> lignes = {"Programme VELK Version 1.0", "Derniere modif. :", "{ export }"};
+        std::vector<std::string> lignes = {"Programme VELK Version 1.0",
+                                           "Derniere modif. :", "{ export }"};
         lignes.insert(lignes.end(), instructions.begin(), instructions.end());
         Texte(lignes);
         f.ExecuterClick();
         return f;
     }
     // The dialog's answer, then the answer to "Remplacer fichier" when one is given.
-    void Exporte(const QString& chemin, int filtre, std::optional<Reponse> remplacer = std::nullopt)
-    {
+    void Exporte(const QString& chemin, int filtre,
+                 std::optional<Reponse> remplacer = std::nullopt) {
         dialogues_.RepondFichierExporter(chemin, filtre);
-        if (remplacer)
-            dialogues_.RepondQuestion(*remplacer);
+        if (remplacer) dialogues_.RepondQuestion(*remplacer);
         fenetre_->Action(QStringLiteral("MenuExporter"))->trigger();
     }
-    static int Rouges(const QImage& image)
-    {
+    static int Rouges(const QImage& image) {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -53,8 +52,7 @@ protected:
     }
 };
 
-TEST_F(Exportation, EachImageTypeIsWrittenAsTheGraphicTabShowsIt)
-{
+TEST_F(Exportation, EachImageTypeIsWrittenAsTheGraphicTabShowsIt) {
     TFPrincipale& f = DemarreAvec({"P0:=0,0,0,0", "C0:=P0,20,9,3"});
     QAction* exporter = f.Action(QStringLiteral("MenuExporter"));
     ASSERT_TRUE(exporter->isEnabled());
@@ -94,8 +92,7 @@ TEST_F(Exportation, EachImageTypeIsWrittenAsTheGraphicTabShowsIt)
 
 // Every kind (an arc put in the table directly: no statement makes one), several colours and
 // layers, one layer hidden; the name's own extension decides the type over the filter.
-TEST_F(Exportation, DxfFileIsReadBackByAnIndependentReader)
-{
+TEST_F(Exportation, DxfFileIsReadBackByAnIndependentReader) {
     TFPrincipale& f = DemarreAvec({"P0:=0,0,0,0", "P1:=5,5,9,3", "P2:=-3,4,13,6", "L0:=P1,A0,4,2",
                                    "L1:=P0,A90,1,1", "C0:=P1,2.5,2,5", "C1:=P0,3,10,0"});
     TModuleDonnee& donnees = f.Donnees();
@@ -126,7 +123,8 @@ TEST_F(Exportation, DxfFileIsReadBackByAnIndependentReader)
     const auto entite = [](const char* type, const char* couche, int couleur, QJsonArray xy) {
         return QJsonObject{{"type", type}, {"couche", couche}, {"couleur", couleur}, {"xy", xy}};
     };
-    QJsonObject c0 = entite("CIRCLE", "Couche 5", 94, {5, 5}), c1 = entite("CIRCLE", "Couche 0", 3, {0, 0});
+    QJsonObject c0 = entite("CIRCLE", "Couche 5", 94, {5, 5}),
+                c1 = entite("CIRCLE", "Couche 0", 3, {0, 0});
     QJsonObject c5 = entite("ARC", "Couche 9", 30, {-20, 10});
     c0["rayon"] = 2.5;
     c1["rayon"] = 3;
@@ -136,7 +134,9 @@ TEST_F(Exportation, DxfFileIsReadBackByAnIndependentReader)
                                   entite("POINT", "Couche 3", 1, {5, 5}),
                                   entite("LINE", "Couche 2", 54, {gauche, 5, droite, 5}),
                                   entite("LINE", "Couche 1", 14, {0, bas, 0, haut}),
-                                  c0, c1, c5};
+                                  c0,
+                                  c1,
+                                  c5};
     Ecrit(Chemin("attendu.json"), QJsonDocument(QJsonObject{{"entites", attendues}}).toJson());
 
     QProcess lecteur;
@@ -147,14 +147,14 @@ TEST_F(Exportation, DxfFileIsReadBackByAnIndependentReader)
     EXPECT_EQ(lecteur.exitCode(), 0) << lecteur.readAll().toStdString();
 }
 
-TEST_F(Exportation, FailuresAndRefusalsLeaveNothingHalfWritten)
-{
+TEST_F(Exportation, FailuresAndRefusalsLeaveNothingHalfWritten) {
     DemarreAvec({"P0:=0,0,0,0"});
     // A folder that does not exist: a French message, no file anywhere.
     Exporte(Chemin("absent/plan"), 3);
     ASSERT_EQ(dialogues_.Nombre(G::Erreur), 1);
     const QString message = dialogues_.Textes(G::Erreur).front();
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Impossible de créer le fichier « ") + Chemin("absent/plan.dxf")))
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Impossible de créer le fichier « ") +
+                                   Chemin("absent/plan.dxf")))
         << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("n'existe pas"))) << message.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Chemin("absent")));
@@ -162,18 +162,20 @@ TEST_F(Exportation, FailuresAndRefusalsLeaveNothingHalfWritten)
     // An existing file is replaced only after Yes; cancelling the dialog does nothing.
     Ecrit(Chemin("ancien.png"), "ancien");
     Exporte(Chemin("ancien"), 0, Reponse::Non);
-    EXPECT_EQ(dialogues_.Textes(G::Question).back(), QStringLiteral("Remplacer fichier %1 ?").arg(Chemin("ancien.png")));
+    EXPECT_EQ(dialogues_.Textes(G::Question).back(),
+              QStringLiteral("Remplacer fichier %1 ?").arg(Chemin("ancien.png")));
     EXPECT_EQ(Lit(Chemin("ancien.png")), QByteArray("ancien"));
     Exporte(Chemin("ancien.png"), 3, Reponse::Oui);
     EXPECT_FALSE(QImage(Chemin("ancien.png")).isNull());
     Exporte(QString(), 0);
-    EXPECT_EQ(QDir(Dossier()).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral(".png")),
+    EXPECT_EQ(QDir(Dossier())
+                  .entryList(QDir::Files | QDir::NoDotAndDotDot)
+                  .filter(QStringLiteral(".png")),
               QStringList{QStringLiteral("ancien.png")});
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
 }
 
-TEST_F(Exportation, ImportInsertsTheOtherProgramsStatementsBeforeTheCaretLine)
-{
+TEST_F(Exportation, ImportInsertsTheOtherProgramsStatementsBeforeTheCaretLine) {
     TFPrincipale& f = DemarreAvec({"P0:=0,0,0,0", "C0:=P0,5,0,0"});
     const std::vector<std::string> avant = Lignes();
     f.Lignes().SetModifie(false);
@@ -183,9 +185,13 @@ TEST_F(Exportation, ImportInsertsTheOtherProgramsStatementsBeforeTheCaretLine)
         int ligneCurseur; // 0-based line of the caret
         std::vector<std::string> attendu;
     } cas[] = {
-        {4, {avant[0], avant[1], avant[2], "P0:=0,0,0,0", "P7:=1,1,0,0", "L7:=P7,A0,0,0", "C0:=P0,5,0,0"}},
+        {4,
+         {avant[0], avant[1], avant[2], "P0:=0,0,0,0", "P7:=1,1,0,0", "L7:=P7,A0,0,0",
+          "C0:=P0,5,0,0"}},
         // Never inside the header, and after the last line when the caret is past it.
-        {0, {avant[0], avant[1], avant[2], "P7:=1,1,0,0", "L7:=P7,A0,0,0", "P0:=0,0,0,0", "C0:=P0,5,0,0"}},
+        {0,
+         {avant[0], avant[1], avant[2], "P7:=1,1,0,0", "L7:=P7,A0,0,0", "P0:=0,0,0,0",
+          "C0:=P0,5,0,0"}},
     };
     for (const Cas& c : cas) {
         f.EditeurTexte().VaLigne(c.ligneCurseur);

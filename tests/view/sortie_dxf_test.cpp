@@ -21,8 +21,7 @@ namespace {
 
 const RectangleMonde Carre{-10, -10, 10, 10};
 
-TEST(DxfLigne, UnboundedLinesAreCutAtTheRectangle)
-{
+TEST(DxfLigne, UnboundedLinesAreCutAtTheRectangle) {
     struct Cas {
         const char* nom;
         Reel x, y, a;
@@ -44,8 +43,7 @@ TEST(DxfLigne, UnboundedLinesAreCutAtTheRectangle)
     for (const auto& c : cas) {
         const auto r = LigneDansRectangle(c.x, c.y, c.a, Carre);
         ASSERT_EQ(r.has_value(), c.coupe) << c.nom;
-        if (!c.coupe)
-            continue;
+        if (!c.coupe) continue;
         const double ecart = c.x > 1e6 ? 1e-3 : 1e-12;
         EXPECT_NEAR(double((*r)[0].X), double(c.p0.X), ecart) << c.nom;
         EXPECT_NEAR(double((*r)[0].Y), double(c.p0.Y), ecart) << c.nom;
@@ -56,16 +54,13 @@ TEST(DxfLigne, UnboundedLinesAreCutAtTheRectangle)
     EXPECT_EQ((*LigneDansRectangle(2, 0, static_cast<double>(DemiPi), Carre))[0].X, 2);
 }
 
-TEST(DxfCouleur, EveryEntryIsItsOwnNearestAndBlackIsSeven)
-{
+TEST(DxfCouleur, EveryEntryIsItsOwnNearestAndBlackIsSeven) {
     const auto& table = TableAci();
     for (int i = 1; i < 256; ++i) {
-        if (i == 7)
-            continue;
+        if (i == 7) continue;
         int premier = i;
         for (int j = 1; j < i; ++j)
-            if (j != 7 && table[size_t(j)] == table[size_t(i)])
-                premier = j;
+            if (j != 7 && table[size_t(j)] == table[size_t(i)]) premier = j;
         EXPECT_EQ(AciProche(table[size_t(i)]), premier) << i;
     }
     EXPECT_EQ(AciProche(CouleurRVB{0, 0, 0}), 7);
@@ -76,19 +71,19 @@ TEST(DxfCouleur, EveryEntryIsItsOwnNearestAndBlackIsSeven)
 }
 
 // The values of one group code, in file order.
-std::vector<std::string> Valeurs(const std::string& texte, const std::string& code)
-{
+std::vector<std::string> Valeurs(const std::string& texte, const std::string& code) {
     std::istringstream lignes(texte);
     std::vector<std::string> r;
     std::string c, v;
     while (std::getline(lignes, c) && std::getline(lignes, v))
-        if (c.find_first_not_of(' ') != std::string::npos && c.substr(c.find_first_not_of(' ')) == code)
+        if (c.find_first_not_of(' ') != std::string::npos &&
+            c.substr(c.find_first_not_of(' ')) == code)
             r.push_back(v);
     return r;
 }
 
 class Dxf : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { donnees.CreeTables(); }
     std::string Texte() { return TexteDxf(donnees, visibilite, vue); }
     TModuleDonnee donnees;
@@ -96,9 +91,9 @@ protected:
     TVue vue = CalculeVue(TFenetre{-10, 10, -10, 10}, 100, 100);
 };
 
-TEST_F(Dxf, RealsReadBackToTheSameDoubles)
-{
-    const double valeurs[] = {1.0 / 3, 2.0 / 3e3, -2.5e-7, 2.5e-14, 123456789.12345679, -1.7976931348623157e308, 0.1};
+TEST_F(Dxf, RealsReadBackToTheSameDoubles) {
+    const double valeurs[] = {
+        1.0 / 3, 2.0 / 3e3, -2.5e-7, 2.5e-14, 123456789.12345679, -1.7976931348623157e308, 0.1};
     for (uint16_t i = 0; i < std::size(valeurs); ++i) {
         TRecPoint p;
         p.X = valeurs[i];
@@ -115,8 +110,7 @@ TEST_F(Dxf, RealsReadBackToTheSameDoubles)
     }
 }
 
-TEST_F(Dxf, ArcsRunCounterClockwiseAndNegativeRadiiTurnHalfWay)
-{
+TEST_F(Dxf, ArcsRunCounterClockwiseAndNegativeRadiiTurnHalfWay) {
     TRecCercle arc;
     arc.Rc = 3;
     arc.Adc = Pi / 2;
@@ -142,8 +136,7 @@ TEST_F(Dxf, ArcsRunCounterClockwiseAndNegativeRadiiTurnHalfWay)
     EXPECT_EQ(std::strtod(rayons[rayons.size() - 2].c_str(), nullptr), 3); // never negative
 }
 
-TEST_F(Dxf, HiddenAndOutOfRangeElementsAreLeftOutAndLayersListed)
-{
+TEST_F(Dxf, HiddenAndOutOfRangeElementsAreLeftOutAndLayersListed) {
     TRecPoint p;
     p.Couche = 3;
     donnees.EcritPoint(0, p);
@@ -176,8 +169,7 @@ TEST_F(Dxf, HiddenAndOutOfRangeElementsAreLeftOutAndLayersListed)
     EXPECT_EQ(texte.substr(texte.size() - 4), "EOF\n");
 }
 
-TEST(FormatDessin, TheExtensionNamesTheFormatWhateverItsCase)
-{
+TEST(FormatDessin, TheExtensionNamesTheFormatWhateverItsCase) {
     EXPECT_EQ(FormatDuNom("/a/plan.PNG"), FormatDessin::Png);
     EXPECT_EQ(FormatDuNom("plan.svg"), FormatDessin::Svg);
     EXPECT_EQ(FormatDuNom("plan.v2.Pdf"), FormatDessin::Pdf);
