@@ -40,10 +40,9 @@ void TFPrincipale::ExporterClick() {
     QStringList filtres;
     for (const TypeExport& t : TypesExport)
         filtres << QString::fromUtf8(t.filtre);
-    // The document's name with the extension of the type last used.
+    // The document's name without extension: the type chosen in the dialog adds its own.
     const QString base = QFileInfo(nomFichier_).completeBaseName();
-    const QString propose = (base.isEmpty() ? QStringLiteral("SansNom") : base) + QLatin1Char('.') +
-                            ExtensionFormat(TypesExport[size_t(typeExport_)].format);
+    const QString propose = base.isEmpty() ? QStringLiteral("SansNom") : base;
     const ChoixFichierExporter choix = dialogues_.FichierExporter(
         QStringLiteral("Exporter le dessin"), DossierDocuments(), propose, filtres, typeExport_);
     if (choix.chemin.isEmpty()) return;

@@ -86,7 +86,7 @@ TEST_F(Exportation, EachImageTypeIsWrittenAsTheGraphicTabShowsIt) {
     ASSERT_EQ(dialogues_.Nombre(G::FichierExporter), 4);
     EXPECT_EQ(appels.front().filtres, kFiltres);
     EXPECT_EQ(appels.back().filtreInitial, 1);
-    EXPECT_EQ(appels.back().nomPropose, QStringLiteral("SansNom.svg"));
+    EXPECT_EQ(appels.back().nomPropose, QStringLiteral("SansNom"));
     EXPECT_EQ(dialogues_.Nombre(G::Erreur), 0);
 }
 

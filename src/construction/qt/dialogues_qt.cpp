@@ -163,22 +163,13 @@ ChoixFichierExporter DialoguesQt::FichierExporter(const QString& titre, const QS
     dialogue.setNameFilters(filtres);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
-    // The export command asks its own "Remplacer fichier" question, once the extension of
-    // the chosen type is on the name.
+    // The export command adds the chosen type's extension to a name without one, then asks
+    // its own "Remplacer fichier" question.
     dialogue.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("&Enregistrer"));
     dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
-    // The extension of a filter "Image PNG (*.png)" is what follows its "*.".
-    const auto extension = [](const QString& filtre) {
-        const qsizetype etoile = filtre.lastIndexOf(QStringLiteral("*."));
-        return etoile < 0 ? QString() : filtre.mid(etoile + 2).remove(QLatin1Char(')')).trimmed();
-    };
-    if (filtreInitial >= 0 && filtreInitial < filtres.size()) {
+    if (filtreInitial >= 0 && filtreInitial < filtres.size())
         dialogue.selectNameFilter(filtres.at(filtreInitial));
-        dialogue.setDefaultSuffix(extension(filtres.at(filtreInitial)));
-    }
-    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
-                     [&](const QString& filtre) { dialogue.setDefaultSuffix(extension(filtre)); });
     if (!nomPropose.isEmpty())
         dialogue.selectFile(nomPropose);
     ChoixFichierExporter choix;

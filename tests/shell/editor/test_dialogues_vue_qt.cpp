@@ -1,6 +1,6 @@
 // The real Dialogues shows the graphic view's dialogs: the colour and layer come back on OK
 // only, the visibility dialog is prepared for 16 colours and 32 layers, and the canonical
-// form is shown until closed. Each modal loop is answered from a timer.
+// form is shown until closed; the export dialog gives the chosen file type. Each modal loop is answered from a timer.
 #include "outils_widgets.h"
 
 #include "construction/qt/dialogues_qt.h"
@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -79,6 +83,32 @@ TEST(DialoguesVueQt, VisibilityAndCanonicalForm)
     });
     dialogues.AfficheFormeCanonique(FormeCercle(TRecCercle{}));
     EXPECT_EQ(titre, QStringLiteral("Cercle numéro : "));
+}
+
+// The type chosen in the export dialog comes back with the name as typed (the command adds
+// the extension).
+TEST(DialoguesVueQt, ExportDialogGivesTheChosenTypeAndItsExtension)
+{
+    test::Application();
+    QTemporaryDir dossier;
+    DialoguesQt dialogues(nullptr);
+    const QStringList filtres = {QStringLiteral("Image PNG (*.png)"), QStringLiteral("Dessin DXF (*.dxf)")};
+    Repond([](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Exporter le dessin"));
+        EXPECT_EQ(d->selectedNameFilter(), QStringLiteral("Image PNG (*.png)"));
+        auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("plan"));
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    const ChoixFichierExporter choix = dialogues.FichierExporter(
+        QStringLiteral("Exporter le dessin"), dossier.path(), QString(), filtres, 0);
+    EXPECT_EQ(choix.filtre, 1);
+    EXPECT_EQ(choix.chemin.toStdString(), dossier.filePath(QStringLiteral("plan")).toStdString());
 }
 
 } // namespace
