@@ -65,6 +65,8 @@ Peintre::~Peintre()
 void Peintre::Termine()
 {
     EnvoieTraits();
+    if (trace_)
+        trace_->Vide();
 }
 
 void Peintre::EnvoieTraits()
@@ -123,7 +125,8 @@ void Peintre::DessineLigne(const TRecLigne& l)
 {
     if (!visibilite_.LignesVisibles() || !visibilite_.Visible(l.Couleur, l.Couche))
         return;
-    const CoupureLigne c = CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod);
+    const CoupureLigne c = tangentes_ ? CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod, tangentes_->Pour(l.Numero, l.Aod))
+                                      : CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod);
     // Two equal crossings (through a corner) make an empty stroke.
     if (c.Nombre < 2 || c.Points[0] == c.Points[1])
         return;
@@ -230,9 +233,10 @@ void DessineCercle(const TRecCercle& c, QPainter& painter, const TVue& vue, cons
 }
 
 void DessineTout(TModuleDonnee& donnees, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
-                 Support support)
+                 Support support, MemoireTangentes* tangentes)
 {
     Peintre peintre(painter, vue, visibilite, support);
+    peintre.SetMemoireTangentes(tangentes);
     if (visibilite.PointsVisibles()) {
         TRecPoint p;
         for (bool ok = donnees.PremierPoint(p); ok; ok = donnees.PointSuivant(p))
