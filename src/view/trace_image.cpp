@@ -10,7 +10,7 @@ namespace velk {
 namespace {
 
 // Strokes covering the image this many times over switch to the buffer.
-constexpr int64_t CouverturesAvantTampon = 4;
+constexpr int64_t CouverturesAvantTampon = 6;
 
 } // namespace
 
