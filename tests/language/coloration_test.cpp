@@ -2,6 +2,9 @@
 // e header, c comment, d definition, r reference, a ":=", n number, h choice letter,
 // . not coloured.
 #include "language/coloration.h"
+#include "language/interprete.h"
+#include "language/observateurs_simples.h"
+#include "store/module_donnee.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +136,52 @@ TEST(Coloration, VeryLongLinesAndSurrogatePairs)
     // A character outside the basic plane takes two code units; the comment covers both.
     const std::u16string emoji = u"P1:=0 {\U0001F600}";
     EXPECT_EQ(Colore(emoji, dans), "ddaan.cccc");
+}
+
+// The colouring follows the reader: a statement is coloured up to its end (every character
+// in a range, but the commas between two arguments or after the last one) exactly when the
+// reader reads it without an error.
+TEST(Coloration, ColouredToTheEndExactlyWhenTheReaderAccepts)
+{
+    TModuleDonnee tables;
+    tables.CreeTables();
+    tables.EcritPoint(0, TRecPoint{});
+    tables.EcritLigne(0, TRecLigne{});
+    TRecCercle c;
+    c.Rc = 1;
+    tables.EcritCercle(0, c);
+    tables.EcritVariable(1, 2.5);
+    MessagesEnMemoire messages;
+    DessinMuet dessin;
+    OccupeMuet occupe;
+    Interprete lecteur(tables, messages, dessin, occupe);
+    const char* lignes[] = {
+        "P5:=0,0,0,0",  "P5:=P0,1.5,H,0,0", "L5:=P0,A-12.5E1,0,0", "C5:=C0,L0,5,E,I,0,0", "V7:=V1",
+        "P5:=0,0,0,0,", "P5:=0,,0",        "P5:=0;0",             "P5:=1.2.3",           "P5:=5E",
+        "P5:=-",        "P5X:=0",          "Q5:=0",               "P:=0",                "P5:=P,0",
+        "P5:=AV1",      "P5:=HX",          "P5:=E3",              "P5:=A",               "P5:=+.5,.5E+2",
+        "P5:=0,Z",      "F2:=",            "P5:=",                "P5:=0,,",             "P5:=00012,M,O,X,Y,B,G,D",
+        "P5:=,",        "P5:=0,,,",        "V7:=V1,",
+    };
+    const auto argument = [](char g) { return g == 'r' || g == 'n' || g == 'h'; };
+    for (const char* texte : lignes) {
+        const std::string ligne = texte;
+        std::vector<Jeton> jetons;
+        bool dans = false;
+        DecoupeLigne(5, std::u16string(ligne.begin(), ligne.end()), dans, jetons);
+        const std::string genres = Dessin(std::u16string(ligne.begin(), ligne.end()), jetons);
+        bool complet = true;
+        for (size_t i = 0; i < ligne.size(); ++i) {
+            if (ligne[i] == ',')
+                complet = complet && i > 0 && argument(genres[i - 1])
+                          && (i + 1 == ligne.size() || argument(genres[i + 1]));
+            else
+                complet = complet && genres[i] != '.';
+        }
+        lecteur.DansForme = false;
+        lecteur.LitInstruction(4, ligne);
+        EXPECT_EQ(complet, !lecteur.ErreurLigne) << ligne;
+    }
 }
 
 } // namespace
