@@ -5,6 +5,8 @@
 //   bench_shell demarrage                 start-up once, then quit (time the process too)
 //   bench_shell ouvrir FICHIER [N]        open FICHIER N times
 //   bench_shell executer FICHIER [N]      open FICHIER, then run it N times
+//   bench_shell defiler FICHIER [N]       open FICHIER, then N page-down steps of the editor,
+//                                         each painted, and one jump from the top to the end
 //   bench_shell grilles FICHIER [N]       open and run FICHIER, then time N entries into the
 //                                         tables tab after a run (grids reset, columns fitted)
 //   bench_shell capture IMAGE [PROGRAMME [ONGLET]]
@@ -13,10 +15,13 @@
 #include "construction/dialogues.h"
 #include "shell/tf_principale.h"
 #include "shell/liste_messages_vue.h"
+#include "shell/widgets/coloration_editeur.h"
+#include "shell/widgets/editeur.h"
 #include "store/module_donnee.h"
 #include "view/qt/dessin.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -105,6 +110,34 @@ int main(int argc, char* argv[])
         }
         std::printf("open %d lines: median %.1f ms over %d\n", fenetre.Lignes().NombreLignes(),
                     Mediane(temps), n);
+        return 0;
+    }
+    if (mode == QLatin1String("defiler")) {
+        fenetre.FichierDepose(fichier);
+        fenetre.Dossier().setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        velk::Editeur& editeur = fenetre.EditeurTexte();
+        QScrollBar& barre = *editeur.verticalScrollBar();
+        fenetre.repaint();
+        const long long avant = editeur.Coloration().LignesColoriees();
+        for (int i = 0; i < n; ++i) {
+            QElapsedTimer t;
+            t.start();
+            barre.triggerAction(QAbstractSlider::SliderPageStepAdd);
+            editeur.viewport()->repaint();
+            temps.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        const long long parPas = (editeur.Coloration().LignesColoriees() - avant) / std::max(n, 1);
+        barre.triggerAction(QAbstractSlider::SliderToMinimum);
+        editeur.viewport()->repaint();
+        QElapsedTimer t;
+        t.start();
+        barre.triggerAction(QAbstractSlider::SliderToMaximum);
+        editeur.viewport()->repaint();
+        const double saut = double(t.nsecsElapsed()) / 1e6;
+        std::printf("editor of %d lines: page-down step median %.2f ms over %d (%lld lines coloured a "
+                    "step), jump to the end %.1f ms\n",
+                    fenetre.Lignes().NombreLignes(), Mediane(temps), n, parPas, saut);
         return 0;
     }
     if (mode == QLatin1String("grilles")) {

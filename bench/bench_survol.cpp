@@ -1,7 +1,9 @@
 // The highlight that follows the mouse on the largest store (65 536 points, lines and
 // circles) in a shown 1280 x 800 drawing widget on Qt's offscreen platform. Per mouse move:
 // the pick at the cursor, the new strokes, and Qt's repaint of the rectangles around the
-// old and new strokes, copied to the offscreen screen.
+// old and new strokes, copied to the offscreen screen. Also the wheel steps of a zoom
+// burst on the same widget, painted: with the moved image shown until the burst ends, and
+// with a full redraw at every step.
 #include "magasin_vue.h"
 #include "view/etat_vue.h"
 #include "view/qt/dessin.h"
@@ -10,6 +12,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QWheelEvent>
+
+#include <climits>
 
 namespace velk {
 namespace {
@@ -56,7 +61,25 @@ void BM_SurvolDeplacement(benchmark::State& state)
     state.counters["changes"] = benchmark::Counter(changements, benchmark::Counter::kAvgIterations);
 }
 
+// One wheel notch about a point of the drawing (in and out in turn), the widget repainted.
+// Argument 1: the moved image while the burst lasts; 0: a full redraw at every step.
+void BM_PasMolette(benchmark::State& state)
+{
+    Fenetre f;
+    f.dessin.SetElementsApercu(state.range(0) == 1 ? 0 : INT_MAX);
+    int pas = 0;
+    for (auto _ : state) {
+        const QPointF p(900, 300);
+        QWheelEvent molette(p, f.dessin.mapToGlobal(p), QPoint(), QPoint(0, pas++ % 2 ? -120 : 120), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f.dessin, &molette);
+        f.dessin.repaint();
+    }
+    state.counters["apercu"] = f.dessin.ApercuEnCours();
+}
+
 BENCHMARK(BM_SurvolDeplacement)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasMolette)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velk

@@ -10,7 +10,7 @@ set -e
 cd "$(dirname "$0")/.."
 DUREE="${1:-60}"
 [ $# -gt 0 ] && shift
-CIBLES="${*:-programme decodage nombres saisie clics}"
+CIBLES="${*:-programme decodage nombres saisie clics coloration}"
 BUILD="${VELK_FUZZ_BUILD:-build-fuzz}"
 
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -26,7 +26,41 @@ void Ajoute(CoupureLigne& c, int64_t x, int64_t y)
 
 } // namespace
 
+TangentesLigne Tangentes(Reel aod)
+{
+    TangentesLigne t;
+    t.Angle = aod;
+    Reel a = aod;
+    if (a >= Pi)
+        a -= Pi;
+    if (!std::isfinite(a) || a == 0 || a == Deg90)
+        return t;
+    t.T = std::tan(a);
+    if (a > Deg45 && a < Deg135)
+        t.U = std::tan(a - Deg90);
+    return t;
+}
+
+const TangentesLigne& MemoireTangentes::Pour(int32_t numero, Reel aod)
+{
+    constexpr int32_t NumerosMax = 65536;
+    TangentesLigne* t = &horsTable_;
+    if (numero >= 0 && numero < NumerosMax) {
+        if (static_cast<size_t>(numero) >= memoire_.size())
+            memoire_.resize(static_cast<size_t>(numero) + 1);
+        t = &memoire_[static_cast<size_t>(numero)];
+    }
+    if (!(t->Angle == aod))
+        *t = Tangentes(aod);
+    return *t;
+}
+
 CoupureLigne CoupeLigne(const TVue& vue, Reel xpd, Reel ypd, Reel aod)
+{
+    return CoupeLigne(vue, xpd, ypd, aod, Tangentes(aod));
+}
+
+CoupureLigne CoupeLigne(const TVue& vue, Reel xpd, Reel ypd, Reel aod, const TangentesLigne& tangentes)
 {
     CoupureLigne c;
     if (!std::isfinite(xpd) || !std::isfinite(ypd) || !std::isfinite(aod))
@@ -70,10 +104,10 @@ CoupureLigne CoupeLigne(const TVue& vue, Reel xpd, Reel ypd, Reel aod)
         return c;
     }
 
-    const Reel t = std::tan(a);
+    const Reel t = tangentes.T;
     int64_t haut, bas;
     if (a > Deg45 && a < Deg135) {
-        const Reel u = std::tan(a - Deg90);
+        const Reel u = tangentes.U;
         haut = px - ArrondiEntier(py * u);
         bas = px + ArrondiEntier((H - py) * u);
     } else {

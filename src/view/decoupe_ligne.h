@@ -5,6 +5,8 @@
 #include "view/vue.h"
 
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace velk {
 
@@ -24,5 +26,27 @@ struct CoupureLigne {
 // vertical one on the left or right column, has none. A line whose defining point lies
 // too far away for pixel arithmetic is first moved along itself next to the surface.
 CoupureLigne CoupeLigne(const TVue& vue, Reel xpd, Reel ypd, Reel aod);
+
+// The tangents the clipping takes of a line's angle, which depend on nothing else: worth
+// keeping from one redraw to the next, since extended-precision tangents cost more than
+// the rest of the clipping.
+struct TangentesLigne {
+    Reel Angle = std::numeric_limits<Reel>::quiet_NaN(); // the angle they were computed for
+    Reel T = 0;
+    Reel U = 0;
+};
+TangentesLigne Tangentes(Reel aod);
+// The same crossings, with the tangents of aod given.
+CoupureLigne CoupeLigne(const TVue& vue, Reel xpd, Reel ypd, Reel aod, const TangentesLigne& tangentes);
+
+// The tangents of every line drawn, by line number, recomputed when the angle changes.
+class MemoireTangentes {
+public:
+    const TangentesLigne& Pour(int32_t numero, Reel aod);
+
+private:
+    std::vector<TangentesLigne> memoire_;
+    TangentesLigne horsTable_;
+};
 
 } // namespace velk

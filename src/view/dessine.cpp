@@ -11,6 +11,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velk {
@@ -36,6 +37,22 @@ QColor CouleurQt(int32_t couleur)
     const CouleurRVB c = Palette()[static_cast<size_t>(std::clamp(couleur, 0, NombreCouleurs - 1))];
     return QColor(c.Rouge, c.Vert, c.Bleu);
 }
+
+namespace {
+
+// The palette as pixel values, for direct writing: colours change at nearly every element.
+QRgb PixelCouleur(int32_t couleur)
+{
+    static const std::array<QRgb, NombreCouleurs> pixels = [] {
+        std::array<QRgb, NombreCouleurs> p{};
+        for (int i = 0; i < NombreCouleurs; ++i)
+            p[static_cast<size_t>(i)] = CouleurQt(i).rgb();
+        return p;
+    }();
+    return pixels[static_cast<size_t>(std::clamp(couleur, 0, NombreCouleurs - 1))];
+}
+
+} // namespace
 
 Peintre::Peintre(QPainter& painter, const TVue& vue, const TVisibilite& visibilite, Support support)
     : painter_(painter), vue_(vue), visibilite_(visibilite), demiTaille_(support == Support::Imprimante ? DemiTailleImprimante : 3)
@@ -65,6 +82,8 @@ Peintre::~Peintre()
 void Peintre::Termine()
 {
     EnvoieTraits();
+    if (trace_)
+        trace_->Vide();
 }
 
 void Peintre::EnvoieTraits()
@@ -82,7 +101,7 @@ void Peintre::ChoisitCouleur(int32_t couleur)
     EnvoieTraits();
     couleur_ = couleur;
     if (trace_) {
-        trace_->SetCouleur(CouleurQt(couleur).rgb());
+        trace_->SetCouleur(PixelCouleur(couleur));
         return;
     }
     QPen pen(CouleurQt(couleur));
@@ -123,7 +142,8 @@ void Peintre::DessineLigne(const TRecLigne& l)
 {
     if (!visibilite_.LignesVisibles() || !visibilite_.Visible(l.Couleur, l.Couche))
         return;
-    const CoupureLigne c = CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod);
+    const CoupureLigne c = tangentes_ ? CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod, tangentes_->Pour(l.Numero, l.Aod))
+                                      : CoupeLigne(vue_, l.Xpd, l.Ypd, l.Aod);
     // Two equal crossings (through a corner) make an empty stroke.
     if (c.Nombre < 2 || c.Points[0] == c.Points[1])
         return;
@@ -142,7 +162,8 @@ void Peintre::DessineCercle(const TRecCercle& c)
         return;
     // Real pixel position and radius, for culling and for large circles.
     const Reel cx = (c.Xc - vue_.OrigineX) * vue_.Echelle;
-    const Reel cy = vue_.Hauteur - (c.Yc - vue_.OrigineY) * vue_.Echelle;
+    const Reel hauteurCentre = (c.Yc - vue_.OrigineY) * vue_.Echelle;
+    const Reel cy = vue_.Hauteur - hauteurCentre;
     const Reel r = std::fabs(c.Rc * vue_.Echelle);
     if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r))
         return;
@@ -163,8 +184,9 @@ void Peintre::DessineCercle(const TRecCercle& c)
         CercleImmense(cx, cy, r);
         return;
     }
-    const int px = XEcran(vue_, c.Xc);
-    const int py = YEcran(vue_, c.Yc);
+    // XEcran and YEcran of the centre, from the products already at hand.
+    const int px = ArrondiEntier(cx);
+    const int py = vue_.Hauteur - ArrondiEntier(hauteurCentre);
     const int rp = std::abs(ArrondiEntier(c.Rc * vue_.Echelle));
     if (trace_)
         trace_->Cercle(px, py, rp);
@@ -230,9 +252,10 @@ void DessineCercle(const TRecCercle& c, QPainter& painter, const TVue& vue, cons
 }
 
 void DessineTout(TModuleDonnee& donnees, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
-                 Support support)
+                 Support support, MemoireTangentes* tangentes)
 {
     Peintre peintre(painter, vue, visibilite, support);
+    peintre.SetMemoireTangentes(tangentes);
     if (visibilite.PointsVisibles()) {
         TRecPoint p;
         for (bool ok = donnees.PremierPoint(p); ok; ok = donnees.PointSuivant(p))

@@ -18,6 +18,7 @@ class QPainter;
 namespace velk {
 
 class TModuleDonnee;
+class MemoireTangentes;
 class TraceImage;
 
 enum class Support {
@@ -41,6 +42,8 @@ public:
     void DessineLigne(const TRecLigne& l);
     void DessineCercle(const TRecCercle& c);
     void Termine();
+    // Line tangents kept by the caller from one redraw to the next (none by default).
+    void SetMemoireTangentes(MemoireTangentes* memoire) { tangentes_ = memoire; }
 
 private:
     void ChoisitCouleur(int32_t couleur);
@@ -53,6 +56,7 @@ private:
     const TVisibilite& visibilite_;
     int demiTaille_;
     int couleur_ = -1;
+    MemoireTangentes* tangentes_ = nullptr;
     std::vector<QLine> traits_;
     std::vector<QPointF> polyligne_;
     // Set when the painter draws straight onto a 32-bit image: pixels are then written
@@ -70,7 +74,7 @@ void DessineCercle(const TRecCercle& c, QPainter& painter, const TVue& vue, cons
 
 // Every stored point, then every line, then every circle, in increasing number.
 void DessineTout(TModuleDonnee& donnees, QPainter& painter, const TVue& vue, const TVisibilite& visibilite,
-                 Support support = Support::Ecran);
+                 Support support = Support::Ecran, MemoireTangentes* tangentes = nullptr);
 
 QColor CouleurQt(int32_t couleur);
 

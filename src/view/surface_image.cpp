@@ -56,6 +56,7 @@ void SurfaceImage::PeintAttente()
     }
     QPainter painter(&image_);
     Peintre peintre(painter, etat_.VueEcran(), visibilite_);
+    peintre.SetMemoireTangentes(&tangentes_);
     for (const auto& element : attente_) {
         if (const auto* p = std::get_if<TRecPoint>(&element))
             peintre.DessinePoint(*p);
@@ -74,7 +75,7 @@ void SurfaceImage::Redessine(TModuleDonnee& donnees)
     if (image_.isNull())
         return;
     QPainter painter(&image_);
-    DessineTout(donnees, painter, etat_.VueEcran(), visibilite_);
+    DessineTout(donnees, painter, etat_.VueEcran(), visibilite_, Support::Ecran, &tangentes_);
 }
 
 const QImage& SurfaceImage::Image()

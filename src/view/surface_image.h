@@ -3,6 +3,7 @@
 #pragma once
 
 #include "language/interfaces.h"
+#include "view/decoupe_ligne.h"
 #include "view/etat_vue.h"
 #include "view/palette.h"
 
@@ -42,6 +43,7 @@ private:
     EtatVue& etat_;
     const TVisibilite& visibilite_;
     QImage image_;
+    MemoireTangentes tangentes_;
     std::vector<std::variant<TRecPoint, TRecLigne, TRecCercle>> attente_;
 };
 

@@ -2,6 +2,8 @@
 // the run draws, reports mouse events in pixels, and draws the rubber band over the drawing.
 #include "store/module_donnee.h"
 #include "view/qt/dessin.h"
+#include "view/dessine.h"
+#include "view/surface_image.h"
 
 #include <gtest/gtest.h>
 
@@ -277,6 +279,65 @@ TEST_F(NavigationDessin, ArrowsPanByAnEighthOfTheView)
         EXPECT_EQ(XEcran(etat.VueEcran(), 0) - x0, c.dx);
         EXPECT_EQ(YEcran(etat.VueEcran(), 0) - y0, c.dy);
     }
+    EXPECT_EQ(signaux, 0);
+}
+
+// On a drawing past the preview threshold the steps only move the last image; the image
+// drawn when the burst ends is the one a full redraw gives.
+TEST_F(NavigationDessin, PreviewStepsEndInTheFullRedraw)
+{
+    donnees.TablesLectureSeule(false);
+    TRecPoint origine;
+    origine.Couleur = 12;
+    donnees.EcritPoint(0, origine);
+    TRecLigne l;
+    l.Xpd = 10;
+    l.Aod = 1.1;
+    l.Couleur = 9;
+    donnees.EcritLigne(0, l);
+    TRecCercle c;
+    c.Xc = -20;
+    c.Rc = 30;
+    donnees.EcritCercle(0, c);
+    donnees.TablesLectureSeule(true);
+    const auto redessinFrais = [this] {
+        SurfaceImage surface(etat, visibilite);
+        surface.Redessine(donnees);
+        return surface.Image().copy();
+    };
+    const auto attendFin = [] {
+        QEventLoop attente;
+        QTimer::singleShot(Dessin::DelaiApercuMs + 100, &attente, &QEventLoop::quit);
+        attente.exec();
+    };
+    // Below the threshold every step redraws at once.
+    Molette({120, 80}, 120);
+    EXPECT_FALSE(dessin->ApercuEnCours());
+    EXPECT_EQ(dessin->Image(), redessinFrais());
+
+    dessin->SetElementsApercu(3);
+    dessin->Redessine();
+    const QImage avant = dessin->Image().copy();
+    Molette({120, 80}, 120);
+    Molette({120, 80}, 240);
+    EXPECT_TRUE(dessin->ApercuEnCours());
+    EXPECT_EQ(dessin->Image(), avant);
+    // The shown image already has the point's cross where the new view puts it.
+    const QImage montre = Capture();
+    const int x = XEcran(etat.VueEcran(), 0), y = YEcran(etat.VueEcran(), 0);
+    int couleur = 0;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            couleur += montre.pixel(x + dx, y + dy) == CouleurQt(12).rgb();
+    EXPECT_GT(couleur, 0);
+    attendFin();
+    EXPECT_FALSE(dessin->ApercuEnCours());
+    EXPECT_EQ(dessin->Image(), redessinFrais());
+
+    // A pan redraws in full as soon as its button is released.
+    Glisse(Qt::MiddleButton, {100, 100}, {170, 60});
+    EXPECT_FALSE(dessin->ApercuEnCours());
+    EXPECT_EQ(dessin->Image(), redessinFrais());
     EXPECT_EQ(signaux, 0);
 }
 

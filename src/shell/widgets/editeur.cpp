@@ -3,6 +3,7 @@
 // state, and the availability of undo, cut/copy/delete and paste.
 #include "shell/widgets/editeur.h"
 
+#include "shell/widgets/coloration_editeur.h"
 #include "shell/widgets/marge_lignes.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ Editeur::Editeur(QWidget* parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::redoAvailable, this, &Editeur::RefaireDisponible);
 
     marge_ = new MargeLignes(*this);
+    coloration_ = new ColorationEditeur(*this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, &Editeur::MajMarge);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& zone, int dy) {
         if (dy != 0)
@@ -287,6 +289,12 @@ void Editeur::resizeEvent(QResizeEvent* evenement)
     MajMarge();
     if (ligneAMontrer_)
         centerCursor();
+}
+
+void Editeur::paintEvent(QPaintEvent* evenement)
+{
+    coloration_->ColorieVisibles();
+    QPlainTextEdit::paintEvent(evenement);
 }
 
 void Editeur::showEvent(QShowEvent* evenement)

@@ -9,6 +9,7 @@
 
 namespace velk {
 
+class ColorationEditeur;
 class MargeLignes;
 
 class Editeur : public QPlainTextEdit {
@@ -52,6 +53,7 @@ public:
     QTextBlock PremierBlocVisible() const { return firstVisibleBlock(); }
     QRectF CadreBloc(const QTextBlock& bloc) const;
     MargeLignes& Marge() { return *marge_; }
+    ColorationEditeur& Coloration() { return *coloration_; }
 
     // The family actually used ("Courier New", or its metric twin when it is missing).
     static QString FamillePolice();
@@ -99,6 +101,8 @@ protected:
     bool event(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    // The lines coming into view are coloured just before they are painted.
+    void paintEvent(QPaintEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void wheelEvent(QWheelEvent* evenement) override;
@@ -113,6 +117,7 @@ private:
     void TexteChange(int position, int retires, int ajoutes);
 
     MargeLignes* marge_ = nullptr;
+    ColorationEditeur* coloration_ = nullptr;
     // Some block may carry a mark: without one, edits have nothing to look at.
     bool marquesPosees_ = false;
 

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velk {
 
@@ -27,6 +28,12 @@ Dessin::Dessin(EtatVue& etat, TModuleDonnee& donnees, const TVisibilite& visibil
     finRafale_.setSingleShot(true);
     finRafale_.setInterval(DelaiRafaleMs);
     connect(&finRafale_, &QTimer::timeout, this, [this] { etat_.FinRafale(); });
+    finApercu_.setSingleShot(true);
+    finApercu_.setInterval(DelaiApercuMs);
+    connect(&finApercu_, &QTimer::timeout, this, [this] {
+        if (apercu_ && donnees_.TablesPretes())
+            Redessine();
+    });
 }
 
 void Dessin::EffaceDessin()
@@ -34,6 +41,9 @@ void Dessin::EffaceDessin()
     CacheSurbrillance();
     etat_.SetTailleSurface(width(), height());
     surface_.EffaceDessin();
+    apercu_ = false;
+    finApercu_.stop();
+    vueImage_ = etat_.VueEcran();
     update();
 }
 
@@ -60,7 +70,38 @@ void Dessin::Redessine()
     CacheSurbrillance();
     etat_.SetTailleSurface(width(), height());
     surface_.Redessine(donnees_);
+    apercu_ = false;
+    finApercu_.stop();
+    vueImage_ = etat_.VueEcran();
     update();
+}
+
+void Dessin::ApresNavigation()
+{
+    const int64_t elements = static_cast<int64_t>(donnees_.NombrePoints()) + donnees_.NombreLignes()
+                             + donnees_.NombreCercles();
+    if (elements < elementsApercu_) {
+        Redessine();
+        return;
+    }
+    CacheSurbrillance();
+    apercu_ = true;
+    finApercu_.start();
+    update();
+}
+
+QTransform Dessin::TransformationApercu() const
+{
+    // A world point at pixel (c0, r0) of the image is at (s c0 + dx, s r0 + dy) now.
+    const TVue& avant = vueImage_;
+    const TVue& apres = etat_.VueEcran();
+    const Reel s = apres.Echelle / avant.Echelle;
+    const Reel dx = (avant.OrigineX - apres.OrigineX) * apres.Echelle;
+    const Reel dy = apres.Hauteur - s * avant.Hauteur - (avant.OrigineY - apres.OrigineY) * apres.Echelle;
+    if (!std::isfinite(s) || !std::isfinite(dx) || !std::isfinite(dy) || !(s > 0))
+        return QTransform();
+    const double e = static_cast<double>(s);
+    return QTransform(e, 0, 0, e, static_cast<double>(dx), static_cast<double>(dy));
 }
 
 void Dessin::MontreCadre(QPoint coin1, QPoint coin2)
@@ -119,11 +160,20 @@ void Dessin::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QImage& image = surface_.Image();
-    // Rectangle by rectangle: the region around a highlighted diagonal is a thin band.
-    for (const QRect& zone : event->region()) {
-        painter.fillRect(zone, Qt::white);
-        if (!image.isNull())
-            painter.drawImage(zone.topLeft(), image, zone);
+    if (apercu_) {
+        painter.fillRect(rect(), Qt::white);
+        if (!image.isNull()) {
+            painter.setTransform(TransformationApercu());
+            painter.drawImage(0, 0, image);
+            painter.resetTransform();
+        }
+    } else {
+        // Rectangle by rectangle: the region around a highlighted diagonal is a thin band.
+        for (const QRect& zone : event->region()) {
+            painter.fillRect(zone, Qt::white);
+            if (!image.isNull())
+                painter.drawImage(zone.topLeft(), image, zone);
+        }
     }
     PeintSurbrillance(painter, surbrillance_);
     if (cadreVisible_) {
@@ -154,7 +204,7 @@ void Dessin::Deplace(QPoint decalage)
     if (decalage.isNull() || !donnees_.TablesPretes())
         return;
     if (etat_.Deplace(decalage.x(), decalage.y()))
-        Redessine();
+        ApresNavigation();
 }
 
 void Dessin::mousePressEvent(QMouseEvent* event)
@@ -190,6 +240,9 @@ void Dessin::mouseReleaseEvent(QMouseEvent* event)
             Deplace(p - dernierePosition_);
             deplacement_ = Qt::NoButton;
             setCursor(Qt::CrossCursor);
+            // The pan is over: no need to wait for a pause.
+            if (apercu_ && donnees_.TablesPretes())
+                Redessine();
         }
         return;
     }
@@ -215,7 +268,7 @@ void Dessin::wheelEvent(QWheelEvent* event)
     const QPoint p = event->position().toPoint();
     finRafale_.start();
     if (etat_.ZoomMolette(p.x(), p.y(), static_cast<Reel>(utilise) / 120))
-        Redessine();
+        ApresNavigation();
 }
 
 void Dessin::keyPressEvent(QKeyEvent* event)

@@ -1,7 +1,9 @@
 // The drawing surface widget of the graphic tab: shows the drawing image, follows the size
 // of its panel, draws the zoom rubber band and the highlight of what a click would take,
 // and reports mouse events in pixels. The wheel, the middle button (or Space + left
-// button) and the arrow keys move the view here and never reach the construction.
+// button) and the arrow keys move the view here and never reach the construction. On a
+// drawing of many elements the steps of a navigation burst show the last image moved and
+// scaled, and the full redraw follows when the steps pause.
 #pragma once
 
 #include "language/interfaces.h"
@@ -12,6 +14,7 @@
 
 #include <QPoint>
 #include <QTimer>
+#include <QTransform>
 #include <QWidget>
 
 namespace velk {
@@ -53,6 +56,15 @@ public:
     static constexpr int DelaiRafaleMs = 400;
     bool DeplacementEnCours() const { return deplacement_ != Qt::NoButton; }
 
+    // From this many stored points, lines and circles on, a navigation step shows the last
+    // image moved and scaled at once, and the drawing is redrawn in full once no step has
+    // come for DelaiApercuMs (or the pan's button is released). That image is exactly the
+    // one Redessine gives: only the steps in between are approximate.
+    static constexpr int ElementsApercu = 60000;
+    static constexpr int DelaiApercuMs = 150;
+    void SetElementsApercu(int elements) { elementsApercu_ = elements; }
+    bool ApercuEnCours() const { return apercu_; }
+
 signals:
     void sourisEnfoncee(int colonne, int ligne, Qt::MouseButton bouton, Qt::KeyboardModifiers touches);
     void sourisDeplacee(int colonne, int ligne, Qt::MouseButtons boutons, Qt::KeyboardModifiers touches);
@@ -73,6 +85,10 @@ protected:
 private:
     void RepeintZones(const TSurbrillance& surbrillance);
     void Deplace(QPoint decalage);
+    // After a zoom or pan step: a full redraw, or the preview on a large drawing.
+    void ApresNavigation();
+    // Pixels of the image (drawn with vueImage_) to pixels of the current screen view.
+    QTransform TransformationApercu() const;
 
     EtatVue& etat_;
     TModuleDonnee& donnees_;
@@ -87,6 +103,10 @@ private:
     Qt::MouseButton deplacement_ = Qt::NoButton; // the button that drags the view
     QPoint dernierePosition_;
     bool espace_ = false;
+    int elementsApercu_ = ElementsApercu;
+    bool apercu_ = false;
+    TVue vueImage_; // the view the image was drawn with
+    QTimer finApercu_;
 };
 
 } // namespace velk
