@@ -10,7 +10,8 @@
 namespace velk {
 
 // The calls, to name one of them (fault plans, crash points).
-enum class OperationFichier { Cree, Ecrit, Synchronise, Ferme, Renomme, Lie, Supprime };
+enum class OperationFichier { Cree, Ecrit, Synchronise, Ferme, Renomme, Lie, Supprime,
+                              SynchroniseDossier };
 
 class CoucheFichiers {
 public:

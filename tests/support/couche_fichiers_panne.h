@@ -77,6 +77,11 @@ public:
             return e;
         return CoucheFichiers::Lie(existant, nouveau);
     }
+    void SynchroniseDossier(const QString& dossier) override
+    {
+        if (!Panne(OperationFichier::SynchroniseDossier))
+            CoucheFichiers::SynchroniseDossier(dossier);
+    }
     int Supprime(const QString& chemin) override
     {
         if (const int e = Panne(OperationFichier::Supprime))
