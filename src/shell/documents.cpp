@@ -71,7 +71,7 @@ QString Joint(const std::vector<std::string>& lignes)
             texte += '\n';
         texte += lignes[k];
     }
-    return QString::fromStdString(texte);
+    return DepuisUtf8(texte);
 }
 
 // The busy cursor while a large file is read or written.
