@@ -4,6 +4,7 @@
 // the crash left behind.
 #include "fenetre_test.h"
 
+#include "language/fichier_programme.h"
 #include "shell/autosauvegarde.h"
 
 #include <QProcess>
@@ -79,6 +80,23 @@ protected:
         return std::stoi(v);
     }
 
+    // The version whole in the autosave file, -1 when torn.
+    int VersionSurLeDisque() const
+    {
+        return VersionEntiere(DecoupeLignes(Lit(Chemin("VELK.SAV")).toStdString()));
+    }
+
+    // What the next start does with the folder before the window shows: it takes over the
+    // dead process's lock and clears the leftovers, and finds the autosave file.
+    void ReprendLeDossier()
+    {
+        AutoSauvegarde suivante(Dossier(), dialogues_, [] { return false; },
+                                [] { return QByteArray(); });
+        EXPECT_TRUE(suivante.PrendVerrou()) << "the dead process's lock was not taken over";
+        EXPECT_TRUE(suivante.Existe());
+        EXPECT_TRUE(Temporaires().isEmpty()) << Temporaires().join(' ').toStdString();
+    }
+
     // The next start: the autosave file is offered, and what it gives is one whole version.
     int RedemarreEtRecupere()
     {
@@ -110,9 +128,11 @@ TEST_F(Plantage, TuePendantChaqueEtapeDUneGrandeEcriture)
         int rang;
         int version; // found at the next start
         bool temporaire; // the crash left a temporary file
+        bool fenetre; // the whole window is started on it (slow: once is enough)
     } kCas[] = {
-        {"cree", 1, 1, false},      {"ecrit", 1, 1, true},   {"ecrit", 2, 1, true},
-        {"synchronise", 1, 1, true}, {"renomme", 1, 1, true}, {"dossier", 1, 2, false},
+        {"cree", 1, 1, false, false},       {"ecrit", 1, 1, true, false},
+        {"ecrit", 2, 1, true, true},        {"synchronise", 1, 1, true, false},
+        {"renomme", 1, 1, true, false},     {"dossier", 1, 2, false, false},
     };
     for (const auto& c : kCas) {
         SCOPED_TRACE(std::string(c.operation) + " " + std::to_string(c.rang));
@@ -122,7 +142,11 @@ TEST_F(Plantage, TuePendantChaqueEtapeDUneGrandeEcriture)
         ASSERT_EQ(Ligne(), QStringLiteral("arret 2"));
         Tue();
         EXPECT_EQ(!Temporaires().isEmpty(), c.temporaire);
-        EXPECT_EQ(RedemarreEtRecupere(), c.version);
+        EXPECT_EQ(VersionSurLeDisque(), c.version);
+        if (c.fenetre)
+            EXPECT_EQ(RedemarreEtRecupere(), c.version);
+        else
+            ReprendLeDossier();
         // The next round starts without an autosave file.
         fenetre_.reset();
         QFile::remove(Chemin("VELK.SAV"));
@@ -141,7 +165,9 @@ TEST_F(Plantage, TueAuHasard)
         std::this_thread::sleep_for(std::chrono::milliseconds(hasard.bounded(400)));
         Tue();
         const int annoncee = std::max(1, DerniereAnnoncee());
-        const int trouvee = RedemarreEtRecupere();
+        const int trouvee = tour == 2 ? RedemarreEtRecupere() : VersionSurLeDisque();
+        if (tour < 2)
+            ReprendLeDossier();
         // The last version said written, or the one being written when it took its name.
         EXPECT_TRUE(trouvee == annoncee || trouvee == annoncee + 1)
             << "round " << tour << ": found " << trouvee << ", last written " << annoncee;
