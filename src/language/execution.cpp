@@ -121,14 +121,16 @@ ClasseLigne Interprete::ExecuteLigne(int i, std::string_view ligne) {
 }
 
 bool Interprete::ExecuteInstruction(std::string_view texte) {
+    instructionReussie_ = false;
     ErreurLigne = false;
     const uint64_t avant = realisees_;
     tables_.TablesLectureSeule(false);
     // Reduced into its own buffer: interactive use is rare and the run's buffer stays as is.
     const std::string reduite = EnleveBlancs(texte);
     if (!reduite.empty()) ExecuteLigne(0, reduite);
+    instructionReussie_ = !ErreurLigne && realisees_ != avant;
     tables_.TablesLectureSeule(true);
-    return !ErreurLigne && realisees_ != avant;
+    return instructionReussie_;
 }
 
 void Interprete::ConstruitElement(int i, const std::string& signature) {

@@ -53,8 +53,11 @@ public:
     TModuleDonnee& Tables() { return tables_; }
     IndicateurOccupe& Occupe() { return occupe_; }
     // Executes one statement outside a run (messages numbered 1). True only when it raised
-    // no error and stored an element (a form statement stores none).
+    // no error and stored an element (a form statement stores none). Throws ErreurStockage
+    // when the table files cannot be written; the element is in the tables all the same,
+    // and InstructionReussie() then tells whether there is one.
     bool ExecuteInstruction(std::string_view texte);
+    bool InstructionReussie() const { return instructionReussie_; }
     // Appends "(i+1)" + the message text to the list and sets ErreurLigne.
     void SignaleErreur(int i, int code, std::string_view indice = {});
 
@@ -96,6 +99,7 @@ private:
     ResultatConstruction resultat_;
     std::string reduite_; // reused buffer of the reduced line
     uint64_t realisees_ = 0; // statements that stored an element
+    bool instructionReussie_ = false; // the last ExecuteInstruction stored an element
 };
 
 } // namespace velk

@@ -16,7 +16,8 @@ AutoSauvegarde::AutoSauvegarde(const QString& dossierProgramme, Dialogues& dialo
                                QObject* parent)
     : QObject(parent), dossier_(dossierProgramme),
       chemin_(dossierProgramme + QStringLiteral("VELK.SAV")), dialogues_(dialogues),
-      modifie_(std::move(modifie)), contenu_(std::move(contenu))
+      modifie_(std::move(modifie)), contenu_(std::move(contenu)),
+      couche_(&CoucheFichiers::Systeme())
 {
     tempo_.setInterval(PeriodeInitialeMs);
     connect(&tempo_, &QTimer::timeout, this, [this] { TempoSauvegardeTimer(); });
@@ -39,6 +40,10 @@ bool AutoSauvegarde::PrendVerrou()
         else
             verrou_.reset();
     }
+    // The owner of the folder is the only writer of the autosave file: what a crash left
+    // of its temporary files can go.
+    if (proprietaire_)
+        NettoieTemporaires(chemin_);
     return proprietaire_;
 }
 
@@ -66,7 +71,7 @@ bool AutoSauvegarde::TempoSauvegardeTimer()
     if (!proprietaire_ || !modifie_())
         return false;
     QString erreur;
-    if (!EcritFichierSur(chemin_, contenu_(), QString(), erreur)) {
+    if (!EcritFichierSur(chemin_, contenu_(), QString(), erreur, *couche_)) {
         if (!echecSignale_) {
             echecSignale_ = true;
             dialogues_.Erreur(QStringLiteral("Sauvegarde automatique impossible.\n") + erreur);

@@ -14,6 +14,7 @@ class QLockFile;
 
 namespace velk {
 
+class CoucheFichiers;
 class Dialogues;
 
 class AutoSauvegarde : public QObject {
@@ -46,6 +47,8 @@ public:
     // One tick of the timer: writes the text when it is modified. A failure is reported once
     // until a write succeeds again. Returns true when the file was written.
     bool TempoSauvegardeTimer();
+    // The file layer the writes go through (the system's by default).
+    void SetCoucheFichiers(CoucheFichiers& couche) { couche_ = &couche; }
 
     // Deletes the autosave file (orderly close). A failure is reported; returns false then.
     // Does nothing for a second instance or when the file is missing.
@@ -64,6 +67,7 @@ private:
     std::function<bool()> modifie_;
     std::function<QByteArray()> contenu_;
     QTimer tempo_;
+    CoucheFichiers* couche_;
     bool echecSignale_ = false;
     bool proprietaire_ = true;
     std::unique_ptr<QLockFile> verrou_;

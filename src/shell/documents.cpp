@@ -71,7 +71,7 @@ QString Joint(const std::vector<std::string>& lignes)
             texte += '\n';
         texte += lignes[k];
     }
-    return QString::fromStdString(texte);
+    return DepuisUtf8(texte);
 }
 
 // The busy cursor while a large file is read or written.
@@ -119,6 +119,12 @@ bool TFPrincipale::EstAutoSauvegarde(const QString& chemin) const
                                                 Qt::CaseInsensitive) == 0;
 }
 
+void TFPrincipale::SetCoucheFichiers(CoucheFichiers& couche)
+{
+    couche_ = &couche;
+    autoSauvegarde_->SetCoucheFichiers(couche);
+}
+
 bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
 {
     QString erreur;
@@ -128,7 +134,8 @@ bool TFPrincipale::EcritDocument(const QString& chemin, bool avecSecours)
     {
         CurseurAttente attente;
         ecrit = EcritFichierSur(chemin, ContenuFichier(encodage),
-                                avecSecours ? NomSecours(chemin) : QString(), erreur);
+                                avecSecours ? NomSecours(chemin) : QString(), erreur,
+                                couche_ ? *couche_ : CoucheFichiers::Systeme());
     }
     if (!ecrit) {
         dialogues_.Erreur(erreur);

@@ -71,10 +71,12 @@ void TFPrincipale::CreeActions()
             &QAction::triggered, this, &QWidget::close);
 
     // Edition: the editor's commands act on the text tab only, except undo.
-    const auto surTexte = [this](void (Editeur::*commande)()) {
+    // The command is a plain function rather than a member pointer: with GCC 12 the address
+    // sanitizer reports a stack underflow inside calls through a captured member pointer.
+    const auto surTexte = [this](void (*commande)(Editeur&)) {
         return [this, commande] {
             if (dossier_->currentWidget() == ongletText_)
-                (editeur_->*commande)();
+                commande(*editeur_);
         };
     };
     QAction* defaire = NouvelleAction("MenuDefaire", "&Défaire", QKeySequence(Qt::CTRL | Qt::Key_Z),
@@ -88,20 +90,20 @@ void TFPrincipale::CreeActions()
     connect(refaire, &QAction::triggered, this, [this] { editeur_->Refaire(); });
     QAction* couper = NouvelleAction("MenuCouper", "&Couper", QKeySequence(Qt::CTRL | Qt::Key_X),
                                      "Coupe la sélection");
-    connect(couper, &QAction::triggered, this, surTexte(&Editeur::Couper));
+    connect(couper, &QAction::triggered, this, surTexte([](Editeur& e) { e.Couper(); }));
     QAction* copier = NouvelleAction("MenuCopier", "Co&pier", QKeySequence(Qt::CTRL | Qt::Key_C),
                                      "Copie la sélection dans le presse-papier");
-    connect(copier, &QAction::triggered, this, surTexte(&Editeur::Copier));
+    connect(copier, &QAction::triggered, this, surTexte([](Editeur& e) { e.Copier(); }));
     QAction* coller = NouvelleAction("MenuColler", "C&oller", QKeySequence(Qt::CTRL | Qt::Key_V),
                                      "Colle le presse-papier");
-    connect(coller, &QAction::triggered, this, surTexte(&Editeur::Coller));
+    connect(coller, &QAction::triggered, this, surTexte([](Editeur& e) { e.Coller(); }));
     QAction* supprimer = NouvelleAction("MenuSupprimer", "&Supprimer",
                                         QKeySequence(Qt::CTRL | Qt::Key_Delete),
                                         "Efface la sélection");
-    connect(supprimer, &QAction::triggered, this, surTexte(&Editeur::Supprimer));
+    connect(supprimer, &QAction::triggered, this, surTexte([](Editeur& e) { e.Supprimer(); }));
     connect(NouvelleAction("MenuToutSelectionner", "&Tout sélectionner", QKeySequence(),
                            "Sélectionne la totalité"),
-            &QAction::triggered, this, surTexte(&Editeur::ToutSelectionner));
+            &QAction::triggered, this, surTexte([](Editeur& e) { e.ToutSelectionner(); }));
     for (QAction* a : {couper, copier, supprimer})
         a->setEnabled(false);
 

@@ -264,7 +264,10 @@ bool TFPrincipale::ExecuteInstruction(const QString& texte)
     try {
         reussi = interprete_->ExecuteInstruction(texte.toStdString());
     } catch (const ErreurStockage& e) {
+        // Only the table file failed: the element is built and kept in memory, so its
+        // statement belongs in the text like any other.
         dialogues_.Erreur(QString::fromStdString(e.what()));
+        reussi = interprete_->InstructionReussie();
     } catch (const std::bad_alloc&) {
         dialogues_.Erreur(QStringLiteral("Mémoire insuffisante pour exécuter l'instruction."));
     }

@@ -33,6 +33,7 @@ class QToolBar;
 namespace velk {
 
 class AutoSauvegarde;
+class CoucheFichiers;
 class Dessin;
 class Dialogues;
 class Editeur;
@@ -78,6 +79,9 @@ public:
     Dessin& SurfaceGraphique() { return *dessin_; }
     TVisibilite& Visibilite() { return visibilite_; }
     AutoSauvegarde& Sauvegarde() { return *autoSauvegarde_; }
+    // The file layer of the document and autosave writes (the system's unless a test
+    // puts in one that fails on purpose).
+    void SetCoucheFichiers(CoucheFichiers& couche);
     QTabWidget& Dossier() { return *dossier_; }
     MoteurConstruction& Moteur() { return *moteur_; }
     ModeSouris Mode() const;
@@ -269,6 +273,7 @@ private:
     QString titreApplication_;
     QString nomFichier_;
     Encodage encodage_{};
+    CoucheFichiers* couche_ = nullptr;
     QString fichierLigneCommande_;
     bool demarre_ = false;
     bool fermetureAcceptee_ = false;

@@ -194,6 +194,41 @@ TEST_F(Construction, SegmentCliqueEcritLeTexteEtLesTables)
     EXPECT_TRUE(f.Lignes().Modifie());
 }
 
+// The table file refuses the new row (another program holds it) after the element was
+// built: the element is in the tables and drawn, so its statement goes into the text as
+// well, and the user is told about the file once. Text and tables never disagree.
+TEST_F(Construction, TableVerrouilleeLeTexteGardeLElementConstruit)
+{
+    TFPrincipale& f = DemarreScene(*this, Demarre());
+    f.Donnees().SetDelaiVerrou(20);
+    sqlite3* autre = nullptr;
+    ASSERT_EQ(sqlite3_open(Chemin("Lignes.DB").toUtf8().constData(), &autre), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(autre, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    f.Palettes().AffichePalette(ZoneMenu::MenuConstruction);
+    Bouton(f, "BtnSegment")->click();
+    Clique(f, 0, 0);
+    Clique(f, 40, 0);
+    EXPECT_EQ(Lignes().back(), "L1:=P0,P1,0,0");
+    EXPECT_TRUE(f.Donnees().LigneExiste(1));
+    EXPECT_TRUE(dialogues_.Textes(G::Avertissement).empty());
+    ASSERT_EQ(dialogues_.Nombre(G::Erreur), 1);
+    EXPECT_TRUE(dialogues_.Textes(G::Erreur).front().contains(QStringLiteral("Lignes.DB")));
+    EXPECT_EQ(f.Panneau(3), QStringLiteral("L*"));
+
+    // The next segment while the lock lasts: appended too, nothing more said.
+    Clique(f, 0, 0);
+    Clique(f, 0, 40);
+    EXPECT_EQ(Lignes().back(), "L2:=P0,P2,0,0");
+    EXPECT_EQ(dialogues_.Nombre(G::Erreur), 1);
+
+    // Once the lock is gone the file catches up with the tables.
+    sqlite3_exec(autre, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(autre);
+    f.Dossier().setCurrentIndex(2);
+    EXPECT_EQ(CompteLignes(Chemin("Lignes.DB"), "SELECT count(*) FROM Ligne"), 3);
+}
+
 TEST_F(Construction, PointTapeAuClavierMemeAvecLeFocusSurUnBouton)
 {
     TFPrincipale& f = DemarreScene(*this, Demarre());

@@ -439,5 +439,42 @@ TEST_F(Documents, UnFichierGardeSonEncodage)
     EXPECT_TRUE(Lit(Chemin("neuf.vlk")).contains("{ \xC3\xA9 }\r\n"));
 }
 
+// Byte-order marks are kept as they are: the first says the file is UTF-8, any further one
+// is part of the text. A round trip, even repeated, gives back the same bytes.
+TEST_F(Documents, LesMarquesDOrdreDesOctetsSurviventALEnregistrement)
+{
+    TFPrincipale& f = Demarre();
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray corps = "Programme VELK Version 1.0 01/02/2020 10:00:00\r\n"
+                             "Derniere modif. : 01/02/2020 10:00:00\r\n\r\nP0:=0,0,0,0\r\n";
+    const struct {
+        const char* cas;
+        QByteArray octets;
+    } kCas[] = {
+        {"une", bom + corps},
+        {"deux", bom + bom + corps},
+        {"trois", bom + bom + bom + corps},
+        {"une au milieu", corps + bom + "{ x }\r\n"},
+        {"deux au milieu", bom + corps + bom + bom + "{ x }\r\n"},
+    };
+    for (const auto& c : kCas) {
+        SCOPED_TRACE(c.cas);
+        const QString doc = Chemin(QStringLiteral("bom.vlk"));
+        Ecrit(doc, c.octets);
+        dialogues_.RepondFichierOuvrir(doc);
+        f.OuvrirClick();
+        for (int fois = 0; fois < 2; ++fois) {
+            ASSERT_TRUE(f.EnregistrerClick());
+            EXPECT_EQ(Lit(doc).toHex(' ').toStdString(), c.octets.toHex(' ').toStdString());
+        }
+        // The autosave holds the same text.
+        f.Lignes().SetModifie(true);
+        ASSERT_TRUE(f.Sauvegarde().TempoSauvegardeTimer());
+        EXPECT_EQ(Lit(Chemin("VELK.SAV")).toHex(' ').toStdString(),
+                  c.octets.toHex(' ').toStdString());
+        f.Lignes().SetModifie(false);
+    }
+}
+
 } // namespace
 } // namespace velk::test

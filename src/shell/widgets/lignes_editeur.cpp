@@ -128,6 +128,17 @@ std::string LignesEditeur::Ligne(int k) const
 
 QTextBlock LignesEditeur::Bloc(int k) const { return editeur_.document()->findBlockByNumber(k); }
 
+QString DepuisUtf8(std::string_view utf8)
+{
+    static constexpr std::string_view kMarque = "\xEF\xBB\xBF";
+    QString texte;
+    while (utf8.substr(0, kMarque.size()) == kMarque) {
+        texte += QChar(0xFEFF);
+        utf8.remove_prefix(kMarque.size());
+    }
+    return texte + QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 void LignesEditeur::InsereLigne(int k, const std::string& texte)
 {
     if (k >= NombreLignes()) {
@@ -137,7 +148,7 @@ void LignesEditeur::InsereLigne(int k, const std::string& texte)
     if (k < 0)
         k = 0;
     QTextCursor c(Bloc(k));
-    c.insertText(QString::fromStdString(texte) + QLatin1Char('\n'));
+    c.insertText(DepuisUtf8(texte) + QLatin1Char('\n'));
 }
 
 void LignesEditeur::SupprimeLigne(int k)
@@ -164,7 +175,7 @@ void LignesEditeur::AjouteLigne(const std::string& texte)
     QTextDocument* doc = editeur_.document();
     QTextCursor c(doc);
     c.movePosition(QTextCursor::End);
-    const QString ligne = QString::fromStdString(texte);
+    const QString ligne = DepuisUtf8(texte);
     // After a final line break (or in an empty text) the new line takes the empty block.
     if (doc->lastBlock().length() <= 1)
         c.insertText(ligne);

@@ -10,11 +10,17 @@
 #include <QTextBlock>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QPlainTextEdit;
 
 namespace velk {
+
+// UTF-8 to QString keeping every character. QString::fromUtf8 drops a U+FEFF at the start,
+// but in a line of the program it is text (the file's own byte-order mark was already taken
+// off when the file was read): dropping it would lose one mark at every save.
+QString DepuisUtf8(std::string_view utf8);
 
 class LignesEditeur : public ListeLignes {
 public:
