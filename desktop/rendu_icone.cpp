@@ -1,10 +1,9 @@
 // Build-time tool: renders the application icon's SVG to a square PNG of a given size, for
 // the desktop's fixed-size icon folders.
 //   velk-rendu-icone SOURCE.svg SIZE OUT.png
+#include "shell/icone_application.h"
+
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,13 +23,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: cannot render %s at %s px\n", argv[0], argv[1], argv[2]);
         return 1;
     }
-    QImage image(taille, taille, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter peintre(&image);
-    peintre.setRenderHint(QPainter::Antialiasing);
-    rendu.render(&peintre);
-    peintre.end();
-    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+    if (!velk::ImageCarreeSvg(rendu, taille).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
         return 1;
     }

@@ -2,10 +2,7 @@
 // plug-in is needed to show it.
 #include "shell/icone_application.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace velk {
 
@@ -15,15 +12,8 @@ QIcon IconeApplication()
     QIcon icone;
     if (!rendu.isValid())
         return icone;
-    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QImage image(taille, taille, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter peintre(&image);
-        peintre.setRenderHint(QPainter::Antialiasing);
-        rendu.render(&peintre);
-        peintre.end();
-        icone.addPixmap(QPixmap::fromImage(image));
-    }
+    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256})
+        icone.addPixmap(QPixmap::fromImage(ImageCarreeSvg(rendu, taille)));
     return icone;
 }
 
