@@ -1,6 +1,8 @@
 // Colour dialog arithmetic: sizes and places by the number of columns and rows.
 #include "view/choix_couleur.h"
 
+#include "view/largeur_grille.h"
+
 #include <algorithm>
 
 namespace velk {
@@ -21,19 +23,12 @@ DispositionCouleur DisposeChoixCouleur(int colonnes, int rangees)
     d.rangees = std::clamp(rangees, 1, 16);
     d.nombre = d.colonnes * d.rangees;
 
-    d.largeur = d.colonnes * PasColonne + 44;
-    d.marge = 20;
-    if (d.largeur < LargeurMinimale) {
-        // A narrow grid is centred in the smallest width that still holds both buttons.
-        d.largeur = LargeurMinimale;
-        d.marge = (LargeurMinimale - (d.colonnes * PasColonne + 2)) / 2;
-        d.gaucheOk = 20;
-        d.gaucheAnnule = 140;
-    } else {
-        const int k = (d.largeur - 162) / 3;
-        d.gaucheOk = k;
-        d.gaucheAnnule = 2 * k + 80;
-    }
+    // A narrow grid is centred in the smallest width that still holds both buttons.
+    const LargeurGrille g = PlaceLargeurGrille(d.colonnes, PasColonne, LargeurMinimale, 140);
+    d.largeur = g.largeur;
+    d.marge = g.marge;
+    d.gaucheOk = g.gaucheOk;
+    d.gaucheAnnule = g.gaucheAnnule;
 
     d.hauteur = (d.rangees + 1) * PasRangee + 140;
     d.hautBoutons = d.hauteur - 70;

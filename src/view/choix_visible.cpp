@@ -1,6 +1,8 @@
 // Visibility dialog arithmetic and rules.
 #include "view/choix_visible.h"
 
+#include "view/largeur_grille.h"
+
 #include <algorithm>
 
 namespace velk {
@@ -22,18 +24,11 @@ DispositionVisible DisposeChoixVisible(int colonnes, int rangees, int couches)
     d.couches = std::clamp(couches, 0, 256);
     d.couleurs = d.colonnes * d.rangees;
 
-    d.largeur = d.colonnes * PasColonne + 44;
-    d.marge = 20;
-    if (d.largeur < LargeurMinimale) {
-        d.largeur = LargeurMinimale;
-        d.marge = (LargeurMinimale - (d.colonnes * PasColonne + 2)) / 2;
-        d.gaucheOk = 20;
-        d.gaucheAnnule = 120;
-    } else {
-        const int k = (d.largeur - 162) / 3;
-        d.gaucheOk = k;
-        d.gaucheAnnule = 2 * k + 80;
-    }
+    const LargeurGrille g = PlaceLargeurGrille(d.colonnes, PasColonne, LargeurMinimale, 120);
+    d.largeur = g.largeur;
+    d.marge = g.marge;
+    d.gaucheOk = g.gaucheOk;
+    d.gaucheAnnule = g.gaucheAnnule;
 
     d.hauteur = (d.couches / d.colonnes + d.rangees + 2) * PasRangee + 70;
     // With few columns the three kind cells can need more rows than that height leaves

@@ -140,34 +140,42 @@ bool IndexVue::Utilisable(const TVue& vue, int32_t colonne, int32_t ligne)
     return (std::fabs(vue.OrigineX) + std::fabs(vue.OrigineY)) * vue.Echelle < LimiteVue;
 }
 
+namespace {
+
+// Rebuilds one kind's index when the tables, the view or the visibility it was built from
+// have changed, then reads the candidates around the click.
+template <typename Index>
+void CandidatsDe(Index& index, TModuleDonnee& donnees, char genre, bool genreVisible, const TVue& vue,
+                 const TVisibilite& visibilite, int32_t colonne, int32_t ligne,
+                 std::vector<uint16_t>& candidats)
+{
+    if (index.etat.Perime(donnees.VersionGenre(genre), vue, FiltreDe(visibilite, genreVisible)))
+        index.Construit(donnees, vue, visibilite);
+    const Repere repere(vue);
+    index.Candidats(repere.UClic(colonne), repere.VClic(ligne), candidats);
+}
+
+} // namespace
+
 void IndexVue::CandidatsPoints(const TVue& vue, const TVisibilite& visibilite, int32_t colonne, int32_t ligne,
                                std::vector<uint16_t>& candidats)
 {
-    Points& p = *points_;
-    if (p.etat.Perime(donnees_.VersionGenre('P'), vue, FiltreDe(visibilite, visibilite.PointsVisibles())))
-        p.Construit(donnees_, vue, visibilite);
-    const Repere repere(vue);
-    p.Candidats(repere.UClic(colonne), repere.VClic(ligne), candidats);
+    CandidatsDe(*points_, donnees_, 'P', visibilite.PointsVisibles(), vue, visibilite, colonne, ligne,
+                candidats);
 }
 
 void IndexVue::CandidatsLignes(const TVue& vue, const TVisibilite& visibilite, int32_t colonne, int32_t ligne,
                                std::vector<uint16_t>& candidats)
 {
-    Lignes& l = *lignes_;
-    if (l.etat.Perime(donnees_.VersionGenre('L'), vue, FiltreDe(visibilite, visibilite.LignesVisibles())))
-        l.Construit(donnees_, vue, visibilite);
-    const Repere repere(vue);
-    l.Candidats(repere.UClic(colonne), repere.VClic(ligne), candidats);
+    CandidatsDe(*lignes_, donnees_, 'L', visibilite.LignesVisibles(), vue, visibilite, colonne, ligne,
+                candidats);
 }
 
 void IndexVue::CandidatsCercles(const TVue& vue, const TVisibilite& visibilite, int32_t colonne, int32_t ligne,
                                 std::vector<uint16_t>& candidats)
 {
-    Cercles& c = *cercles_;
-    if (c.etat.Perime(donnees_.VersionGenre('C'), vue, FiltreDe(visibilite, visibilite.CerclesVisibles())))
-        c.Construit(donnees_, vue, visibilite);
-    const Repere repere(vue);
-    c.Candidats(repere.UClic(colonne), repere.VClic(ligne), candidats);
+    CandidatsDe(*cercles_, donnees_, 'C', visibilite.CerclesVisibles(), vue, visibilite, colonne, ligne,
+                candidats);
 }
 
 int IndexVue::Constructions(char genre) const

@@ -12,6 +12,19 @@ namespace {
 // Strokes covering the image this many times over switch to the buffer.
 constexpr int64_t CouverturesAvantTampon = 6;
 
+// One step of the midpoint circle walk along the first octant (y grows, x shrinks when
+// the error says the outline has moved inwards).
+inline void PasOctant(int64_t& x, int64_t& y, int64_t& erreur)
+{
+    ++y;
+    if (erreur < 0) {
+        erreur += 2 * y + 1;
+    } else {
+        --x;
+        erreur += 2 * (y - x) + 1;
+    }
+}
+
 } // namespace
 
 TraceImage::TraceImage(QImage& image)
@@ -225,13 +238,7 @@ void TraceImage::CercleBorde(const Cible<T>& cible, int64_t cx, int64_t cy, int6
         pixel(cx - y, cy - x);
         pixel(cx + y, cy - x);
         pixel(cx + x, cy - y);
-        ++y;
-        if (erreur < 0) {
-            erreur += 2 * y + 1;
-        } else {
-            --x;
-            erreur += 2 * (y - x) + 1;
-        }
+        PasOctant(x, y, erreur);
     }
 }
 
@@ -258,13 +265,7 @@ void TraceImage::CercleInterieur(const Cible<T>& cible, int64_t cx, int64_t cy, 
         centre[-x * pas - y] = valeur;
         centre[-x * pas + y] = valeur;
         centre[-y * pas + x] = valeur;
-        ++y;
-        if (erreur < 0) {
-            erreur += 2 * y + 1;
-        } else {
-            --x;
-            erreur += 2 * (y - x) + 1;
-        }
+        PasOctant(x, y, erreur);
     }
 }
 
